@@ -1,0 +1,13 @@
+#pragma once
+
+// The whole public model.
+#include "catalogue/Exceptions.h"
+#include "catalogue/Filter.h"
+#include "catalogue/GenreTable.h"
+#include "catalogue/ListPtr.h"
+#include "catalogue/MP3Song.h"
+#include "catalogue/Manager.h"
+#include "catalogue/PlayList.h"
+#include "catalogue/PlayListManager.h"
+#include "catalogue/Song.h"
+#include "catalogue/SourceManager.h"

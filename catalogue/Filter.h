@@ -1,0 +1,52 @@
+#pragma once
+
+#include "catalogue/PlayList.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace VT {
+
+// Selects songs of one list by criteria. Matching folds only A to Z to small letters.
+class Filter {
+public:
+    enum Field : std::uint8_t { Title = 0, Artist = 1, Album = 2, Date = 3, Genre = 4, FileName = 5 };
+    enum Operator : std::uint8_t { Contains = 0, DoesNotContain = 1, Is = 2, IsNot = 3, StartsWith = 4, EndsWith = 5 };
+
+    class Criteria {
+    public:
+        Criteria(std::uint8_t field, std::uint8_t op, std::string text);
+
+        bool Match(const Song& song) const;
+
+        std::uint8_t GetField() const { return field_; }
+        std::uint8_t GetOperator() const { return operator_; }
+        const std::string& GetText() const { return text_; }
+
+    private:
+        std::uint8_t field_;
+        std::uint8_t operator_;
+        std::string text_;
+        std::string foldedText_;
+    };
+
+    Filter() = default;
+    explicit Filter(std::vector<Criteria> criteria) : criteria_(std::move(criteria)) {}
+    Filter& operator=(std::vector<Criteria> criteria)
+    {
+        criteria_ = std::move(criteria);
+        return *this;
+    }
+    const std::vector<Criteria>& GetCriteria() const { return criteria_; }
+
+    // Appends to `output` a copy of every song of `input` that all criteria (or, when
+    // `all` is false, at least one) select; a criterion with an empty text always counts.
+    // A filter without criteria selects nothing.
+    void Apply(const PlayList& input, PlayList& output, bool all) const;
+
+private:
+    std::vector<Criteria> criteria_;
+};
+
+} // namespace VT

@@ -1,0 +1,93 @@
+#include "catalogue/Exceptions.h"
+#include "catalogue/ListFileNames.h"
+#include "catalogue/ListSequence.h"
+#include "platform/FolderListing.h"
+#include "platform/TextLines.h"
+#include "platform/WholeFile.h"
+
+#include <optional>
+
+namespace VT {
+
+namespace {
+
+std::string Capitals(std::string_view text)
+{
+    std::string capitals(text);
+    for (char& c : capitals) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return capitals;
+}
+
+// Only the extension in all small or all capital letters marks a list file.
+bool HasListExtension(std::string_view name, std::string_view extension)
+{
+    if (name.size() < extension.size())
+        return false;
+    const std::string_view ending = name.substr(name.size() - extension.size());
+    return ending == extension || ending == Capitals(extension);
+}
+
+// The list of one file, or nothing when the file cannot be read or its header is damaged.
+std::optional<PlayList> ReadListFile(const std::string& path)
+{
+    const std::optional<std::string> content = Platform::ReadWholeFile(path);
+    if (!content)
+        return std::nullopt;
+    Platform::LineReader input(*content);
+    PlayList list;
+    try {
+        list.Read(input, path);
+    } catch (const invalid_file&) {
+        return std::nullopt;
+    } catch (const bad_playlist&) {
+        return std::nullopt;
+    }
+    return list;
+}
+
+} // namespace
+
+std::vector<ListPtr> ListSequence::Load(const std::string& folder)
+{
+    const auto names = Platform::ListFolder(folder);
+    if (!names)
+        throw invalid_directory();
+    std::vector<ListPtr> added;
+    for (const std::string& name : *names) {
+        if (!HasListExtension(name, extension_))
+            continue;
+        if (std::optional<PlayList> list = ReadListFile(folder + name))
+            added.push_back(Add(std::move(*list)));
+    }
+    return added;
+}
+
+std::vector<ListPtr> ListSequence::Save(const std::string& folder)
+{
+    std::vector<ListFileClaim> claims;
+    claims.reserve(lists_.size());
+    for (const ListNode& node : lists_)
+        claims.push_back({node.list->GetName(), node.list->GetFilePath()});
+    const std::vector<std::string> fileNames = ChooseFileNames(claims, folder, extension_);
+
+    std::vector<ListPtr> failed;
+    std::size_t index = 0;
+    for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
+        const std::string path = folder + fileNames[index];
+        std::string content;
+        at->list->Write(content);
+        if (!Platform::ReplaceFile(path, content)) {
+            failed.push_back(Handle(at));
+            continue;
+        }
+        // Only a changed record unshares a list that an undo state holds too.
+        if (at->list->GetFilePath() != path)
+            Handle(at).Edit().SetFile(path);
+    }
+    return failed;
+}
+
+} // namespace VT

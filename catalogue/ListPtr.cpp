@@ -1,0 +1,13 @@
+#include "catalogue/ListPtr.h"
+
+namespace VT {
+
+PlayList& ListPtr::Edit() const
+{
+    std::shared_ptr<PlayList>& list = node().list;
+    if (list.use_count() > 1)
+        list = std::make_shared<PlayList>(*list);
+    return *list;
+}
+
+} // namespace VT

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "catalogue/ListPtr.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace VT {
+
+// What the source manager and the play-list manager have in common: an ordered,
+// linked run of lists handed out as ListPtr handles, and their files in one folder.
+class ListSequence {
+public:
+    // Appends the list and returns its handle; other handles stay valid.
+    ListPtr Add(PlayList list);
+    // Frees the list of the handle; every other handle stays valid.
+    void Remove(ListPtr list);
+
+    void SetCurrent(ListPtr list) { current_ = list; }
+    ListPtr GetCurrent() const { return current_; }
+
+    ListPtr Begin() { return {&lists_, lists_.begin()}; }
+    ListPtr End() { return {&lists_, lists_.end()}; }
+    std::vector<ListPtr> All();
+    std::size_t Size() const { return lists_.size(); }
+    // The position of a handle's list, or Size() when the handle is on none of these lists.
+    std::size_t IndexOf(ListPtr list) const;
+
+    // Reads every list file of the folder (its name ending in the extension, in small or
+    // capital letters) and returns the handles added, in listing order. A file that cannot
+    // be read or whose header is damaged is passed over and left as it is on disk.
+    // Throws invalid_directory when the folder cannot be listed.
+    std::vector<ListPtr> Load(const std::string& folder);
+
+    // Writes every list into the folder, each into a file of its own named after it.
+    // A list whose file cannot be written keeps its old file; the handles of such lists
+    // are returned, and nothing is thrown.
+    std::vector<ListPtr> Save(const std::string& folder);
+
+protected:
+    explicit ListSequence(std::string_view extension) : extension_(extension) {}
+    // A copy shares each list until one side changes it.
+    ListSequence(const ListSequence& other);
+    // Keeps this sequence's list nodes by position, so a handle to the k-th list stays
+    // valid whenever the other sequence holds more than k lists.
+    ListSequence& operator=(const ListSequence& other);
+    ~ListSequence() = default;
+
+private:
+    ListPtr Handle(ListNodes::iterator at) { return {&lists_, at}; }
+
+    ListNodes lists_;
+    ListPtr current_;
+    std::string_view extension_; // in small letters, e.g. ".vtl"
+};
+
+} // namespace VT

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "catalogue/PlayListManager.h"
+#include "catalogue/SourceManager.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace VT {
+
+// The one model object of the program: sources, play lists, the undo history of the
+// play lists, and which list the main window shows.
+class Manager {
+public:
+    enum Mode : std::uint8_t { SourceShown = 0, PlayListShown = 1, NothingShown = 2 };
+
+    // Whole states of the play lists, the present one and up to 50 before it. States share
+    // every list they have in common, so a state costs only the lists an edit touched.
+    class UndoRedoBuffer {
+    public:
+        static constexpr int EarlierStates = 50;
+
+        void Push(const PlayListManager& state);
+        const PlayListManager* Undo();
+        const PlayListManager* Redo();
+        std::size_t Size() const { return states_.size(); }
+        int Position() const { return position_; }
+
+    private:
+        std::vector<PlayListManager> states_;
+        int position_ = 0;
+    };
+
+    Manager() = default;
+    Manager(const Manager&) = delete;
+    Manager& operator=(const Manager&) = delete;
+
+    std::uint8_t GetMode() const { return mode_; }
+    void SelectSource(ListPtr source);
+    void SelectPlayList(ListPtr playList);
+    void SelectNone();
+    // The shown list; refers to no list while nothing is shown.
+    ListPtr GetSelected() const;
+    std::vector<ListPtr> GetPlayLists() { return playLists_.All(); }
+    std::vector<ListPtr> GetSources() { return sources_.All(); }
+
+    // Play-list edits; each becomes one undo step.
+    ListPtr AddPlayList(const PlayList& list);
+    void RemovePlayList(ListPtr list);
+    void AddSongs(const std::vector<Song>& songs, ListPtr list);
+    void InsertSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
+    void MoveSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
+    void RemoveSongs(const std::vector<Song>& songs, ListPtr list);
+    ListPtr ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading, int& lineCount);
+
+    void Undo();
+    void Redo();
+
+    void RemoveSource(ListPtr source);
+    ListPtr AddSource(const std::string& folder, const ScanProgress& progress = {});
+    void ExportM3U(const std::string& path, ListPtr list, bool full);
+
+    std::vector<ListPtr> LoadSources(const std::string& folder);
+    std::vector<ListPtr> LoadPlayLists(const std::string& folder);
+    // Both return the lists whose files could not be written; nothing is thrown.
+    std::vector<ListPtr> SaveSources(const std::string& folder);
+    std::vector<ListPtr> SavePlayLists(const std::string& folder);
+
+    // The undo bracket around every play-list edit.
+    void EnsureUndoBase();
+    void SaveUndo();
+
+    const UndoRedoBuffer& History() const { return history_; }
+
+private:
+    template <typename Edit> auto Bracket(Edit edit);
+    void Restore(const PlayListManager* state);
+    void ForgetShownIf(ListPtr list);
+
+    PlayListManager playLists_;
+    SourceManager sources_;
+    UndoRedoBuffer history_;
+    ListPtr shown_;
+    std::uint8_t mode_ = NothingShown;
+};
+
+} // namespace VT

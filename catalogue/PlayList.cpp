@@ -1,0 +1,78 @@
+#include "catalogue/PlayList.h"
+
+#include "catalogue/Exceptions.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace VT {
+
+Song& PlayList::At(std::int64_t index)
+{
+    if (index < 0 || static_cast<std::uint64_t>(index) >= songs.size())
+        throw not_in_range();
+    return songs[static_cast<std::size_t>(index)];
+}
+
+const Song& PlayList::At(std::int64_t index) const
+{
+    return const_cast<PlayList&>(*this).At(index);
+}
+
+Song& PlayList::FindByField(const std::string& text, std::uint8_t field)
+{
+    for (Song& song : songs) {
+        const std::string* value = song.FieldText(field);
+        if (value != nullptr && *value == text)
+            return song;
+    }
+    throw not_found();
+}
+
+void PlayList::InsertBefore(const std::vector<Song>& run, const Song& before)
+{
+    const auto at = std::find(songs.begin(), songs.end(), before);
+    songs.insert(at, run.begin(), run.end());
+}
+
+bool PlayList::RemoveSong(const Song& song)
+{
+    const auto at = std::find_if(songs.begin(), songs.end(),
+                                 [&song](const Song& held) { return held.IsSameEntry(song); });
+    if (at == songs.end())
+        return false;
+    songs.erase(at);
+    return true;
+}
+
+std::size_t PlayList::RemoveSongs(const std::vector<Song>& run)
+{
+    std::size_t removed = 0;
+    for (const Song& song : run)
+        removed += RemoveSong(song) ? 1 : 0;
+    return removed;
+}
+
+void PlayList::SortByField(std::uint8_t field, int direction)
+{
+    if (field > FileNameField || songs.size() < 2) {
+        if (direction == -1)
+            std::reverse(songs.begin(), songs.end());
+        return;
+    }
+    // Sorting indices keeps the comparisons on the strings in place and moves each song once.
+    std::vector<std::size_t> order(songs.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(), [this, field](std::size_t a, std::size_t b) {
+        return *songs[a].FieldText(field) < *songs[b].FieldText(field);
+    });
+    std::vector<Song> sorted;
+    sorted.reserve(songs.size());
+    for (std::size_t index : order)
+        sorted.push_back(std::move(songs[index]));
+    if (direction == -1)
+        std::reverse(sorted.begin(), sorted.end());
+    songs = std::move(sorted);
+}
+
+} // namespace VT

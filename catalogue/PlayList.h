@@ -1,0 +1,60 @@
+#pragma once
+
+#include "catalogue/Song.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace Platform {
+class LineReader;
+}
+
+namespace VT {
+
+// A named, ordered run of songs and the list file that holds it. Serves for sources
+// and for the user's play lists alike.
+class PlayList {
+public:
+    std::vector<Song> songs;
+
+    const std::string& GetName() const { return name_; }
+    void SetName(std::string text) { name_ = std::move(text); }
+    const std::string& GetFilePath() const { return filePath_; }
+    const std::string& GetExtension() const { return extension_; }
+    void SetExtension(std::string text) { extension_ = std::move(text); }
+
+    // Throws not_in_range outside 0 .. size-1.
+    Song& At(std::int64_t index);
+    const Song& At(std::int64_t index) const;
+
+    // The first song whose numbered field equals `text` byte for byte; throws not_found.
+    Song& FindByField(const std::string& text, std::uint8_t field);
+
+    // Copies of `run` go before the first song equal to `before`, or at the end.
+    void InsertBefore(const std::vector<Song>& run, const Song& before);
+
+    // Removes the first entry that is the same song in the same file; false when none is.
+    bool RemoveSong(const Song& song);
+    // Removes, for each song given, at most that one entry; returns how many went.
+    std::size_t RemoveSongs(const std::vector<Song>& run);
+
+    // Ascending by the field's bytes for +1; reversed for -1.
+    void SortByField(std::uint8_t field, int direction);
+
+    // The list file format. Read fills an empty list from `input` and records `path` as
+    // its file; Write appends the whole file to `output`.
+    void Read(Platform::LineReader& input, const std::string& path);
+    void Write(std::string& output) const;
+
+    // Records the list's file: its path and the path's last four characters as extension.
+    void SetFile(const std::string& path);
+
+private:
+
+    std::string name_;
+    std::string filePath_;
+    std::string extension_;
+};
+
+} // namespace VT

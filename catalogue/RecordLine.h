@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace VT {
+
+// Appends one line of a text file that this system writes. A carriage return or a line
+// feed inside the text would split the line and break the file when it is read back,
+// so each is written as a blank.
+void AppendRecordLine(std::string& output, std::string_view text);
+
+} // namespace VT

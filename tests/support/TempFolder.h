@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace TestSupport {
+
+// A fresh, empty folder for one test, removed with everything in it afterwards.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    // The folder's path, ending in the separator.
+    const std::string& Path() const { return path_; }
+    // The path of an entry of the folder.
+    std::string operator/(std::string_view name) const { return path_ + std::string(name); }
+
+    // Writes a file of exactly these bytes and returns its path.
+    std::string Write(std::string_view name, std::string_view bytes) const;
+    // The bytes of a file of the folder; fails the test when it cannot be read.
+    std::string Read(std::string_view name) const;
+    bool Exists(std::string_view name) const;
+    // Makes a sub-folder and returns its path, ending in the separator.
+    std::string MakeFolder(std::string_view name) const;
+
+private:
+    std::string path_;
+};
+
+} // namespace TestSupport
