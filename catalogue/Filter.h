@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace VT {
@@ -16,6 +17,7 @@ public:
 
     class Criteria {
     public:
+        // Numbers that name no field or operator are kept; such a criterion never matches.
         Criteria(std::uint8_t field, std::uint8_t op, std::string text);
 
         bool Match(const Song& song) const;
@@ -25,9 +27,10 @@ public:
         const std::string& GetText() const { return text_; }
 
     private:
-        std::uint8_t field_;
-        std::uint8_t operator_;
+        std::uint8_t field_ = Title;
+        std::uint8_t operator_ = Contains;
         std::string text_;
+        // Folded once here so that matching folds only the song's bytes, in place.
         std::string foldedText_;
     };
 

@@ -53,9 +53,17 @@ std::string_view PreviousFileName(const std::string& previousPath, const std::st
         if (Platform::IsSeparator(c))
             return {};
     }
-    if (name.size() < extension.size() || FoldCase(name.substr(name.size() - extension.size())) != extension)
-        return {};
-    return name;
+    return HasListExtension(name, extension) ? name : std::string_view();
+}
+
+std::string Capitals(std::string_view text)
+{
+    std::string capitals(text);
+    for (char& c : capitals) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return capitals;
 }
 
 } // namespace
@@ -68,6 +76,14 @@ std::string FoldCase(std::string_view text)
             c = static_cast<char>(c - 'A' + 'a');
     }
     return folded;
+}
+
+bool HasListExtension(std::string_view fileName, std::string_view extension)
+{
+    if (fileName.size() < extension.size())
+        return false;
+    const std::string_view ending = fileName.substr(fileName.size() - extension.size());
+    return ending == extension || ending == Capitals(extension);
 }
 
 std::string FileStemFor(std::string_view listName)

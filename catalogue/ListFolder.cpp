@@ -11,32 +11,12 @@ namespace VT {
 
 namespace {
 
-std::string Capitals(std::string_view text)
-{
-    std::string capitals(text);
-    for (char& c : capitals) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return capitals;
-}
-
-// Only the extension in all small or all capital letters marks a list file.
-bool HasListExtension(std::string_view name, std::string_view extension)
-{
-    if (name.size() < extension.size())
-        return false;
-    const std::string_view ending = name.substr(name.size() - extension.size());
-    return ending == extension || ending == Capitals(extension);
-}
-
 // The list of one file, or nothing when the file cannot be read or its header is damaged.
 std::optional<PlayList> ReadListFile(const std::string& path)
 {
-    const std::optional<std::string> content = Platform::ReadWholeFile(path);
-    if (!content)
+    Platform::LineReader input;
+    if (!input.OpenFile(path))
         return std::nullopt;
-    Platform::LineReader input(*content);
     PlayList list;
     try {
         list.Read(input, path);
@@ -45,6 +25,8 @@ std::optional<PlayList> ReadListFile(const std::string& path)
     } catch (const bad_playlist&) {
         return std::nullopt;
     }
+    if (input.Failed())
+        return std::nullopt;
     return list;
 }
 

@@ -31,12 +31,13 @@ void ExpectKeyword(Platform::LineReader& input, std::string_view keyword)
         throw bad_playlist();
 }
 
-// The count only reserves room: the records actually read decide the length.
-void ReserveForCount(std::vector<Song>& songs, std::string_view countLine)
+// The count only reserves room: the records actually read decide the length. A damaged
+// count must not reserve more than the rest of the file could hold.
+void ReserveForCount(std::vector<Song>& songs, std::string_view countLine, std::size_t bytesLeft)
 {
+    constexpr std::size_t SmallestRecord = 23; // "SONG", nine empty fields, "END SONG", bare line feeds
     const long long count = std::atoll(std::string(countLine).c_str());
-    constexpr long long Plausible = 10'000'000;
-    if (count > 0 && count <= Plausible)
+    if (count > 0 && static_cast<unsigned long long>(count) <= bytesLeft / SmallestRecord)
         songs.reserve(songs.size() + static_cast<std::size_t>(count));
 }
 
@@ -52,17 +53,18 @@ void PlayList::Read(Platform::LineReader& input, const std::string& path)
     ExpectKeyword(input, NameMark);
     SetName(std::string(HeaderLine(input)));
     ExpectKeyword(input, CountMark);
-    ReserveForCount(songs, HeaderLine(input));
+    // A missing count line reads as no count; the file then simply holds no songs.
+    const auto countLine = input.Next();
+    ReserveForCount(songs, countLine ? countLine->text : std::string_view(), input.Remaining());
 
-    Song reading;
-    // A last line without a line end is not examined, as a line-by-line reader would drop it.
-    for (auto line = input.Next(); line && line->terminated; line = input.Next()) {
+    for (auto line = input.Next(); line; line = input.Next()) {
         if (line->text == SongStart) {
+            // Read in place: a list of many songs is read without moving each one.
             try {
-                reading.Read(input);
-                songs.push_back(std::move(reading));
+                songs.emplace_back().Read(input);
             } catch (const bad_tag&) {
                 // A broken record is dropped; reading resumes after the lines it took.
+                songs.pop_back();
             }
         } else if (line->text == FileEnd) {
             break;
@@ -78,6 +80,11 @@ void PlayList::Write(std::string& output) const
     AppendRecordLine(output, name_);
     Platform::AppendLine(output, CountMark);
     Platform::AppendLine(output, std::to_string(songs.size()));
+    // Room for the rest at once, so that a list of many songs is written without regrowing.
+    std::size_t rest = FileEnd.size() + Platform::LineEnd.size();
+    for (const Song& song : songs)
+        rest += song.RecordSize();
+    output.reserve(output.size() + rest);
     for (const Song& song : songs)
         song.Write(output);
     Platform::AppendLine(output, FileEnd);

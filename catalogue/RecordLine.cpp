@@ -2,21 +2,53 @@
 
 #include "platform/TextLines.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace VT {
+
+namespace {
+
+constexpr std::uint64_t EveryByte = 0x0101010101010101;
+constexpr std::uint64_t EveryTopBit = 0x8080808080808080;
+
+// True when one of the eight bytes of `word` is `byte`: the byte becomes zero after the
+// exclusive or, and only a zero byte borrows into its top bit without having it set.
+constexpr bool WordHasByte(std::uint64_t word, unsigned char byte)
+{
+    const std::uint64_t x = word ^ (EveryByte * byte);
+    return ((x - EveryByte) & ~x & EveryTopBit) != 0;
+}
+
+// Runs over every byte of every list file written, so it looks at eight bytes at a time.
+bool HasLineBreak(std::string_view text)
+{
+    std::size_t at = 0;
+    for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, text.data() + at, sizeof word);
+        if (WordHasByte(word, '\r') || WordHasByte(word, '\n'))
+            return true;
+    }
+    for (; at < text.size(); ++at) {
+        if (text[at] == '\r' || text[at] == '\n')
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 void AppendRecordLine(std::string& output, std::string_view text)
 {
-    if (text.find_first_of("\r\n") == std::string_view::npos) {
-        Platform::AppendLine(output, text);
-        return;
-    }
     const std::size_t start = output.size();
-    output.append(text);
-    for (std::size_t i = start; i < output.size(); ++i) {
+    Platform::AppendLine(output, text);
+    if (!HasLineBreak(text))
+        return;
+    for (std::size_t i = start; i < start + text.size(); ++i) {
         if (output[i] == '\r' || output[i] == '\n')
             output[i] = ' ';
     }
-    output.append(Platform::LineEnd);
 }
 
 } // namespace VT

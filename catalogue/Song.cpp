@@ -28,13 +28,15 @@ void Song::ReadTag(std::string) {}
 
 void Song::WriteTag() {}
 
+const std::array<std::string Song::*, 9> Song::RecordOrder = {
+    &Song::title_, &Song::artist_, &Song::album_, &Song::genre_, &Song::year_,
+    &Song::fileName_, &Song::folder_, &Song::path_, &Song::type_,
+};
+
 void Song::Read(Platform::LineReader& input)
 {
-    // Record order, which binds the file format: title, artist, album, genre, year, ...
-    std::string* const fields[] = {&title_, &artist_, &album_, &genre_, &year_,
-                                   &fileName_, &folder_, &path_, &type_};
-    for (std::string* field : fields) {
-        if (!ReadField(input, *field))
+    for (std::string Song::*field : RecordOrder) {
+        if (!ReadField(input, this->*field))
             throw bad_tag();
     }
     const auto closing = input.Next();
@@ -45,10 +47,17 @@ void Song::Read(Platform::LineReader& input)
 void Song::Write(std::string& output) const
 {
     Platform::AppendLine(output, RecordStart);
-    for (const std::string* field : {&title_, &artist_, &album_, &genre_, &year_,
-                                     &fileName_, &folder_, &path_, &type_})
-        AppendRecordLine(output, *field);
+    for (std::string Song::*field : RecordOrder)
+        AppendRecordLine(output, this->*field);
     Platform::AppendLine(output, RecordEnd);
+}
+
+std::size_t Song::RecordSize() const
+{
+    std::size_t size = RecordStart.size() + RecordEnd.size() + (RecordOrder.size() + 2) * Platform::LineEnd.size();
+    for (std::string Song::*field : RecordOrder)
+        size += (this->*field).size();
+    return size;
 }
 
 void Song::Clear()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -36,6 +37,8 @@ public:
     // The eleven-line record of a list file. Read expects the "SONG" line already taken.
     virtual void Read(Platform::LineReader& input);
     virtual void Write(std::string& output) const;
+    // The number of bytes Write appends.
+    std::size_t RecordSize() const;
 
     // Empties the five tag texts; the file's whereabouts stay.
     virtual void Clear();
@@ -75,6 +78,10 @@ protected:
     void SetType(std::string text) { type_ = std::move(text); }
 
 private:
+    // The nine texts in the order of the record, which binds the file format and differs
+    // from the order of declaration.
+    static const std::array<std::string Song::*, 9> RecordOrder;
+
     std::string title_;
     std::string artist_;
     std::string year_;

@@ -57,16 +57,19 @@ std::string TemporaryFileFor(const std::string& path) { return path + ".tmp"; }
 bool ReplaceFile(const std::string& path, std::string_view content)
 {
     const std::string temporary = TemporaryFileFor(path);
+    // Whatever stands at the temporary name and is no file of ours, a folder say, stays.
+    const auto discardTemporary = [&temporary] {
+        std::error_code ignored;
+        if (IsRegularFile(temporary))
+            std::filesystem::remove(temporary, ignored);
+        return false;
+    };
+    if (!WriteAll(temporary, content))
+        return discardTemporary();
     std::error_code error;
-    if (!WriteAll(temporary, content)) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
     std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
+    if (error)
+        return discardTemporary();
     return true;
 }
 

@@ -1,0 +1,90 @@
+#include "catalogue/Exceptions.h"
+#include "catalogue/MP3Song.h"
+#include "catalogue/PlayListManager.h"
+#include "catalogue/SourceManager.h"
+#include "platform/Separator.h"
+#include "platform/TextLines.h"
+#include "platform/WholeFile.h"
+
+#include <string_view>
+
+namespace VT {
+
+namespace {
+
+constexpr std::size_t ExtensionLength = 4;
+
+// Only the extension in all small or all capital letters is taken.
+bool HasM3UExtension(const std::string& fileName)
+{
+    if (fileName.size() < ExtensionLength)
+        return false;
+    const std::string_view ending = std::string_view(fileName).substr(fileName.size() - ExtensionLength);
+    return ending == ".m3u" || ending == ".M3U";
+}
+
+bool IsSongLine(std::string_view line) { return !line.empty() && line.front() != '#'; }
+
+std::string FileOfLine(const std::string& line, const std::string& folder)
+{
+    return line.front() == Platform::Separator ? line : folder + line;
+}
+
+// Fills `reading` with the song a line names; false when the line resolves to nothing.
+bool ResolveLine(const std::string& line, const std::string& folder, MP3Song& reading, SourceManager& sources)
+{
+    try {
+        reading.ReadTag(FileOfLine(line, folder));
+        return true;
+    } catch (const bad_tag&) {
+        return false;
+    } catch (const no_tag&) {
+        const std::string& fileName = reading.GetFileName();
+        if (fileName.size() <= ExtensionLength)
+            return false;
+        reading.SetTitle(fileName.substr(0, fileName.size() - ExtensionLength));
+        return true;
+    } catch (const invalid_file&) {
+        // A bare file name written elsewhere may still name a song the sources know.
+        try {
+            static_cast<Song&>(reading) = sources.FindSong(line);
+            return true;
+        } catch (const not_found&) {
+            return false;
+        }
+    }
+}
+
+} // namespace
+
+ListPtr PlayListManager::ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading,
+                                   SourceManager& sources, int& lineCount)
+{
+    std::string above;
+    std::string fileName;
+    SplitPath(path, above, fileName);
+    if (!HasM3UExtension(fileName))
+        throw invalid_file();
+    const std::optional<std::string> content = Platform::ReadWholeFile(path);
+    if (!content)
+        throw invalid_file();
+
+    PlayList imported;
+    imported.SetName(fileName.substr(0, fileName.size() - ExtensionLength));
+    lineCount = 0;
+    // A last line without a line break is a song line like any other.
+    Platform::LineReader lines(*content);
+    while (const auto line = lines.Next()) {
+        if (!IsSongLine(line->text))
+            continue;
+        ++lineCount;
+        reading.Clear();
+        if (ResolveLine(std::string(line->text), folder, reading, sources))
+            imported.songs.push_back(reading);
+    }
+    if (imported.songs.empty())
+        throw import_error();
+    return Add(std::move(imported));
+}
+
+} // namespace VT

@@ -1,0 +1,80 @@
+#include "catalogue/Exceptions.h"
+#include "catalogue/MP3Song.h"
+#include "catalogue/SourceManager.h"
+#include "platform/FolderListing.h"
+
+namespace VT {
+
+namespace {
+
+constexpr std::size_t ExtensionLength = 4;
+
+struct Progress {
+    const ScanProgress& report;
+    const std::string& entry;
+    std::int32_t added;
+    std::int32_t total;
+
+    void Tell() const
+    {
+        if (report && report(entry, added, total))
+            throw cancel_opendir();
+    }
+};
+
+// Reads one folder entry into `reading`; false when it does not become a song.
+bool ReadEntry(const std::string& path, MP3Song& reading, const Progress& progress)
+{
+    try {
+        reading.ReadTag(path);
+        return true;
+    } catch (const invalid_file&) {
+        return false; // not an MP3 name, or not a readable regular file (sub-folders land here)
+    } catch (const bad_tag&) {
+        return false;
+    } catch (const no_tag&) {
+        const std::string& fileName = reading.GetFileName();
+        if (fileName.size() <= ExtensionLength)
+            return false;
+        progress.Tell();
+        reading.SetTitle(fileName.substr(0, fileName.size() - ExtensionLength));
+        return true;
+    }
+}
+
+} // namespace
+
+ListPtr SourceManager::AddSource(const std::string& folder, MP3Song& reading, const ScanProgress& progress)
+{
+    std::string above;
+    std::string name;
+    SplitPath(folder, above, name);
+    PlayList source;
+    source.SetName(std::move(name));
+    ScanFolder(source, folder, reading, progress);
+    return Add(std::move(source));
+}
+
+void SourceManager::ScanFolder(PlayList& list, const std::string& folder, MP3Song& reading,
+                               const ScanProgress& progress)
+{
+    // One listing serves both the total and the reading, so the total always matches the
+    // entries reported even when the folder changes during the scan.
+    const auto entries = Platform::ListFolder(folder);
+    if (!entries)
+        throw invalid_directory();
+    const auto total = static_cast<std::int32_t>(entries->size());
+    std::int32_t added = 0;
+    for (const std::string& entry : *entries) {
+        reading.Clear();
+        const Progress step{progress, entry, added, total};
+        step.Tell();
+        if (ReadEntry(folder + entry, reading, step)) {
+            list.songs.push_back(reading);
+            ++added;
+        }
+    }
+    list.SetFile({});
+}
+
+} // namespace VT

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "catalogue/PlayList.h"
+#include "catalogue/Song.h"
+
+#include <string>
+#include <vector>
+
+namespace SongSamples {
+
+// Every text of a song, path and type included, as a test wants them.
+struct Texts {
+    std::string title{};
+    std::string artist{};
+    std::string album{};
+    std::string genre{};
+    std::string year{};
+    std::string fileName{};
+    std::string folder{};
+    std::string path{};
+    std::string type{};
+};
+
+inline VT::Song Make(const Texts& texts)
+{
+    // Path and type have no public setter; a song read from a file or a record brings them.
+    struct WithAllSetters : VT::Song {
+        using Song::SetPath;
+        using Song::SetType;
+    } song;
+    song.SetTitle(texts.title);
+    song.SetArtist(texts.artist);
+    song.SetAlbum(texts.album);
+    song.SetGenre(texts.genre);
+    song.SetYear(texts.year);
+    song.SetFileName(texts.fileName);
+    song.SetFolder(texts.folder);
+    song.SetPath(texts.path);
+    song.SetType(texts.type);
+    return song;
+}
+
+// A song known by its title and file, the rest of its tag shared with every other.
+inline VT::Song Titled(const std::string& title, const std::string& fileName = "",
+                       const std::string& folder = "/music")
+{
+    return Make({.title = title, .artist = "Band", .album = "Album", .genre = "Rock", .year = "1999",
+                 .fileName = fileName.empty() ? title + ".mp3" : fileName, .folder = folder,
+                 .path = folder + "/" + (fileName.empty() ? title + ".mp3" : fileName), .type = "mp3"});
+}
+
+inline std::vector<std::string> Titles(const std::vector<VT::Song>& songs)
+{
+    std::vector<std::string> titles;
+    for (const VT::Song& song : songs)
+        titles.push_back(song.GetTitle());
+    return titles;
+}
+
+inline VT::PlayList ListOf(const std::string& name, const std::vector<VT::Song>& songs)
+{
+    VT::PlayList list;
+    list.SetName(name);
+    list.songs = songs;
+    return list;
+}
+
+// Every text of both songs equal, path and type included.
+inline bool SameTexts(const VT::Song& a, const VT::Song& b)
+{
+    return a == b && a.GetFileName() == b.GetFileName() && a.GetFolder() == b.GetFolder()
+           && a.GetPath() == b.GetPath() && a.GetType() == b.GetType();
+}
+
+} // namespace SongSamples
