@@ -1,5 +1,7 @@
 #include "catalogue/ListFileNames.h"
 
+#include "catalogue/Extension.h"
+
 #include "platform/Separator.h"
 
 #include <cctype>
@@ -53,17 +55,7 @@ std::string_view PreviousFileName(const std::string& previousPath, const std::st
         if (Platform::IsSeparator(c))
             return {};
     }
-    return HasListExtension(name, extension) ? name : std::string_view();
-}
-
-std::string Capitals(std::string_view text)
-{
-    std::string capitals(text);
-    for (char& c : capitals) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-    return capitals;
+    return HasExtension(name, extension) ? name : std::string_view();
 }
 
 } // namespace
@@ -76,14 +68,6 @@ std::string FoldCase(std::string_view text)
             c = static_cast<char>(c - 'A' + 'a');
     }
     return folded;
-}
-
-bool HasListExtension(std::string_view fileName, std::string_view extension)
-{
-    if (fileName.size() < extension.size())
-        return false;
-    const std::string_view ending = fileName.substr(fileName.size() - extension.size());
-    return ending == extension || ending == Capitals(extension);
 }
 
 std::string FileStemFor(std::string_view listName)

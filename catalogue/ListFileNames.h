@@ -11,10 +11,6 @@ namespace VT {
 // The exact name is kept inside the file.
 std::string FileStemFor(std::string_view listName);
 
-// True when the file name ends in the extension written all in small or all in capital
-// letters; ".Vts" and the like mark no list file.
-bool HasListExtension(std::string_view fileName, std::string_view extension);
-
 // One list as the folder save sees it: its name and the file it last had.
 struct ListFileClaim {
     std::string name;

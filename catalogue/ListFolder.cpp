@@ -1,4 +1,5 @@
 #include "catalogue/Exceptions.h"
+#include "catalogue/Extension.h"
 #include "catalogue/ListFileNames.h"
 #include "catalogue/ListSequence.h"
 #include "platform/FolderListing.h"
@@ -39,7 +40,7 @@ std::vector<ListPtr> ListSequence::Load(const std::string& folder)
         throw invalid_directory();
     std::vector<ListPtr> added;
     for (const std::string& name : *names) {
-        if (!HasListExtension(name, extension_))
+        if (!HasExtension(name, extension_))
             continue;
         if (std::optional<PlayList> list = ReadListFile(folder + name))
             added.push_back(Add(std::move(*list)));

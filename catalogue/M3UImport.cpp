@@ -1,4 +1,5 @@
 #include "catalogue/Exceptions.h"
+#include "catalogue/Extension.h"
 #include "catalogue/MP3Song.h"
 #include "catalogue/PlayListManager.h"
 #include "catalogue/SourceManager.h"
@@ -11,17 +12,6 @@
 namespace VT {
 
 namespace {
-
-constexpr std::size_t ExtensionLength = 4;
-
-// Only the extension in all small or all capital letters is taken.
-bool HasM3UExtension(const std::string& fileName)
-{
-    if (fileName.size() < ExtensionLength)
-        return false;
-    const std::string_view ending = std::string_view(fileName).substr(fileName.size() - ExtensionLength);
-    return ending == ".m3u" || ending == ".M3U";
-}
 
 bool IsSongLine(std::string_view line) { return !line.empty() && line.front() != '#'; }
 
@@ -39,11 +29,7 @@ bool ResolveLine(const std::string& line, const std::string& folder, MP3Song& re
     } catch (const bad_tag&) {
         return false;
     } catch (const no_tag&) {
-        const std::string& fileName = reading.GetFileName();
-        if (fileName.size() <= ExtensionLength)
-            return false;
-        reading.SetTitle(fileName.substr(0, fileName.size() - ExtensionLength));
-        return true;
+        return reading.TitleFromFileName();
     } catch (const invalid_file&) {
         // A bare file name written elsewhere may still name a song the sources know.
         try {
@@ -63,7 +49,7 @@ ListPtr PlayListManager::ImportM3U(const std::string& path, const std::string& f
     std::string above;
     std::string fileName;
     SplitPath(path, above, fileName);
-    if (!HasM3UExtension(fileName))
+    if (!HasExtension(fileName, ".m3u"))
         throw invalid_file();
     const std::optional<std::string> content = Platform::ReadWholeFile(path);
     if (!content)

@@ -1,6 +1,7 @@
 #include "catalogue/MP3Song.h"
 
 #include "catalogue/Exceptions.h"
+#include "catalogue/Extension.h"
 #include "catalogue/GenreTable.h"
 #include "platform/FileTail.h"
 #include "platform/Separator.h"
@@ -50,17 +51,6 @@ void PutField(TagBytes& tag, Id3v1::Field field, std::string_view text)
 
 bool HasTagMark(const TagBytes& tag) { return FieldBytes(tag, Id3v1::Mark) == Id3v1::MarkText; }
 
-// Only these two spellings are songs; a mixed-case extension is refused unopened.
-constexpr std::size_t ExtensionLength = 4;
-
-bool HasMp3Extension(std::string_view path)
-{
-    if (path.size() < ExtensionLength)
-        return false;
-    const std::string_view extension = path.substr(path.size() - ExtensionLength);
-    return extension == ".mp3" || extension == ".MP3";
-}
-
 // A folder or a pipe cannot be opened as a song; a file too short or unreadable has no tail.
 void ThrowOnFailure(Platform::TailStatus status)
 {
@@ -88,7 +78,8 @@ MP3Song::MP3Song() { SetType("mp3"); }
 
 void MP3Song::ReadTag(std::string path)
 {
-    if (!HasMp3Extension(path))
+    // A mixed-case extension is refused unopened.
+    if (!HasExtension(path, ".mp3"))
         throw invalid_file();
     const TagBytes tag = ReadTagBytes(path);
 
@@ -98,11 +89,8 @@ void MP3Song::ReadTag(std::string path)
         throw no_tag();
 
     SetTitle(TrimTagField(FieldBytes(tag, Id3v1::Title)));
-    if (GetTitle().empty()) {
-        // The extension check guarantees the file name ends in its four-character extension.
-        const std::string& name = GetFileName();
-        SetTitle(name.substr(0, name.size() - ExtensionLength));
-    }
+    if (GetTitle().empty())
+        TitleFromFileName();
     SetArtist(TrimTagField(FieldBytes(tag, Id3v1::Artist)));
     SetAlbum(TrimTagField(FieldBytes(tag, Id3v1::Album)));
     SetYear(TrimTagField(FieldBytes(tag, Id3v1::Year)));
@@ -138,18 +126,26 @@ void MP3Song::ReadRecord(Platform::LineReader& input)
     genreNumber_ = GenreNumber(GetGenre());
 }
 
+bool MP3Song::TitleFromFileName()
+{
+    const std::string& name = GetFileName();
+    if (name.size() <= ExtensionLength)
+        return false;
+    SetTitle(name.substr(0, name.size() - ExtensionLength));
+    return true;
+}
+
 void MP3Song::SetPathParts(const std::string& path)
 {
     // The first character is never a split point: "/a.mp3" keeps its separator in the file name.
-    for (std::size_t i = path.size(); i-- > 1;) {
-        if (Platform::IsSeparator(path[i])) {
-            SetFolder(path.substr(0, i));
-            SetFileName(path.substr(i + 1));
-            return;
-        }
+    const std::size_t at = Platform::LastSeparator(path, 1, path.size());
+    if (at == std::string::npos) {
+        SetFolder({});
+        SetFileName(path);
+        return;
     }
-    SetFolder({});
-    SetFileName(path);
+    SetFolder(path.substr(0, at));
+    SetFileName(path.substr(at + 1));
 }
 
 std::string TrimTagField(std::string_view field)

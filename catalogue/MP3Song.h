@@ -31,6 +31,10 @@ public:
     // Folder and file name from a path split at its last separator of either kind.
     void SetPathParts(const std::string& path);
 
+    // Titles the song with its file name less the extension, as a file without a tag is
+    // shown; false, and the title untouched, when the name is no longer than an extension.
+    bool TitleFromFileName();
+
 private:
     std::int32_t genreNumber_ = NoGenre;
 };

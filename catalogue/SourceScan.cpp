@@ -1,4 +1,5 @@
 #include "catalogue/Exceptions.h"
+#include "catalogue/Extension.h"
 #include "catalogue/MP3Song.h"
 #include "catalogue/SourceManager.h"
 #include "platform/FolderListing.h"
@@ -6,8 +7,6 @@
 namespace VT {
 
 namespace {
-
-constexpr std::size_t ExtensionLength = 4;
 
 struct Progress {
     const ScanProgress& report;
@@ -33,12 +32,10 @@ bool ReadEntry(const std::string& path, MP3Song& reading, const Progress& progre
     } catch (const bad_tag&) {
         return false;
     } catch (const no_tag&) {
-        const std::string& fileName = reading.GetFileName();
-        if (fileName.size() <= ExtensionLength)
+        if (reading.GetFileName().size() <= ExtensionLength)
             return false;
         progress.Tell();
-        reading.SetTitle(fileName.substr(0, fileName.size() - ExtensionLength));
-        return true;
+        return reading.TitleFromFileName();
     }
 }
 

@@ -4,24 +4,10 @@
 
 namespace VT {
 
-namespace {
-
-// The position of the last separator among the first `searched` characters, or npos.
-std::size_t LastSeparator(const std::string& path, std::size_t searched)
-{
-    for (std::size_t i = searched; i-- > 0;) {
-        if (Platform::IsSeparator(path[i]))
-            return i;
-    }
-    return std::string::npos;
-}
-
-} // namespace
-
 void SourceManager::SplitPath(const std::string& path, std::string& folder, std::string& name)
 {
     // The final character is the folder's closing separator and is never searched.
-    const std::size_t at = path.size() < 2 ? std::string::npos : LastSeparator(path, path.size() - 1);
+    const std::size_t at = path.size() < 2 ? std::string::npos : Platform::LastSeparator(path, 0, path.size() - 1);
     if (at == std::string::npos) {
         folder.clear();
         name = path;
@@ -33,7 +19,7 @@ void SourceManager::SplitPath(const std::string& path, std::string& folder, std:
 
 void PlayListManager::SplitPath(const std::string& path, std::string& folder, std::string& name)
 {
-    const std::size_t at = LastSeparator(path, path.size());
+    const std::size_t at = Platform::LastSeparator(path, 0, path.size());
     if (at == std::string::npos) {
         folder.clear();
         name = path;

@@ -14,26 +14,27 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// Unbuffered: a tail is one read or one write, and a scan opens thousands of files.
 File OpenRegularFile(const std::string& path, const char* mode)
 {
     if (!IsRegularFile(path))
         return nullptr;
-    return File(std::fopen(path.c_str(), mode));
+    File file(std::fopen(path.c_str(), mode));
+    if (file)
+        std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    return file;
 }
 
-// Positions `count` bytes before the end; a shorter file cannot hold the tail.
+// Positions `count` bytes before the end; a shorter file cannot hold the tail. The size
+// is asked only when the one seek fails, which keeps the common path to a single call.
 TailStatus SeekToTail(std::FILE* file, std::size_t count)
 {
+    if (std::fseek(file, -static_cast<long>(count), SEEK_END) == 0)
+        return TailStatus::Done;
     if (std::fseek(file, 0, SEEK_END) != 0)
         return TailStatus::IoFailed;
     const long size = std::ftell(file);
-    if (size < 0)
-        return TailStatus::IoFailed;
-    if (static_cast<unsigned long>(size) < count)
-        return TailStatus::TooShort;
-    if (std::fseek(file, -static_cast<long>(count), SEEK_END) != 0)
-        return TailStatus::IoFailed;
-    return TailStatus::Done;
+    return size >= 0 && static_cast<unsigned long>(size) < count ? TailStatus::TooShort : TailStatus::IoFailed;
 }
 
 } // namespace
