@@ -33,20 +33,31 @@ std::optional<PlayList> ReadListFile(const std::string& path)
 
 } // namespace
 
-std::vector<ListPtr> ListSequence::Load(const std::string& folder)
+std::vector<PlayList> ListSequence::ReadFolder(const std::string& folder, std::string_view extension)
 {
     const auto names = Platform::ListFolder(folder);
     if (!names)
         throw invalid_directory();
-    std::vector<ListPtr> added;
+    std::vector<PlayList> lists;
     for (const std::string& name : *names) {
-        if (!HasExtension(name, extension_))
+        if (!HasExtension(name, extension))
             continue;
         if (std::optional<PlayList> list = ReadListFile(folder + name))
-            added.push_back(Add(std::move(*list)));
+            lists.push_back(std::move(*list));
     }
+    return lists;
+}
+
+std::vector<ListPtr> ListSequence::AddAll(std::vector<PlayList> lists)
+{
+    std::vector<ListPtr> added;
+    added.reserve(lists.size());
+    for (PlayList& list : lists)
+        added.push_back(Add(std::move(list)));
     return added;
 }
+
+std::vector<ListPtr> ListSequence::Load(const std::string& folder) { return AddAll(ReadFolder(folder, extension_)); }
 
 std::vector<ListPtr> ListSequence::Save(const std::string& folder)
 {

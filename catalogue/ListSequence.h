@@ -33,6 +33,11 @@ public:
     // Throws invalid_directory when the folder cannot be listed.
     std::vector<ListPtr> Load(const std::string& folder);
 
+    // Load in two halves, so that the slow reading can run where the lists are not yet
+    // reachable: ReadFolder touches no sequence, AddAll appends what it read.
+    static std::vector<PlayList> ReadFolder(const std::string& folder, std::string_view extension);
+    std::vector<ListPtr> AddAll(std::vector<PlayList> lists);
+
     // Writes every list into the folder, each into a file of its own named after it.
     // A list whose file cannot be written keeps its old file; the handles of such lists
     // are returned, and nothing is thrown.

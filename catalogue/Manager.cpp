@@ -123,11 +123,35 @@ ListPtr Manager::AddSource(const std::string& folder, const ScanProgress& progre
 
 void Manager::ExportM3U(const std::string& path, ListPtr list, bool full) { playLists_.ExportM3U(path, list, full); }
 
-std::vector<ListPtr> Manager::LoadSources(const std::string& folder) { return sources_.Load(folder); }
+std::vector<ListPtr> Manager::LoadSources(const std::string& folder)
+{
+    return AddLoadedSources(ReadSourceFiles(folder));
+}
 
 std::vector<ListPtr> Manager::LoadPlayLists(const std::string& folder)
 {
-    std::vector<ListPtr> loaded = playLists_.Load(folder);
+    return AddLoadedPlayLists(ReadPlayListFiles(folder));
+}
+
+std::vector<PlayList> Manager::ReadSourceFiles(const std::string& folder)
+{
+    return ListSequence::ReadFolder(folder, SourceManager::Extension);
+}
+
+std::vector<PlayList> Manager::ReadPlayListFiles(const std::string& folder)
+{
+    return ListSequence::ReadFolder(folder, PlayListManager::Extension);
+}
+
+std::vector<ListPtr> Manager::AddLoadedSources(std::vector<PlayList> sources)
+{
+    return sources_.AddAll(std::move(sources));
+}
+
+// The loaded play lists are the state the first undo returns to.
+std::vector<ListPtr> Manager::AddLoadedPlayLists(std::vector<PlayList> playLists)
+{
+    std::vector<ListPtr> loaded = playLists_.AddAll(std::move(playLists));
     history_.Push(playLists_);
     if (!loaded.empty())
         playLists_.SetCurrent(loaded.front());

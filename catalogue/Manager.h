@@ -64,6 +64,12 @@ public:
 
     std::vector<ListPtr> LoadSources(const std::string& folder);
     std::vector<ListPtr> LoadPlayLists(const std::string& folder);
+    // The same loads in two halves: the reading touches nothing of the model and may run
+    // on a worker; the adding (and, for play lists, the undo base) runs where the model lives.
+    static std::vector<PlayList> ReadSourceFiles(const std::string& folder);
+    static std::vector<PlayList> ReadPlayListFiles(const std::string& folder);
+    std::vector<ListPtr> AddLoadedSources(std::vector<PlayList> sources);
+    std::vector<ListPtr> AddLoadedPlayLists(std::vector<PlayList> playLists);
     // Both return the lists whose files could not be written; nothing is thrown.
     std::vector<ListPtr> SaveSources(const std::string& folder);
     std::vector<ListPtr> SavePlayLists(const std::string& folder);

@@ -14,7 +14,9 @@ class SourceManager;
 // changes it, which is what keeps the undo history cheap.
 class PlayListManager : public ListSequence {
 public:
-    PlayListManager() : ListSequence(".vtl") {}
+    static constexpr std::string_view Extension = ".vtl";
+
+    PlayListManager() : ListSequence(Extension) {}
     PlayListManager(const PlayListManager&) = default;
     PlayListManager& operator=(const PlayListManager&) = default;
 

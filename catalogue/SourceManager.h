@@ -17,7 +17,9 @@ using ScanProgress = std::function<bool(std::string entry, std::int32_t added, s
 // The sources: one list of songs per scanned music folder, kept in ".vts" files.
 class SourceManager : public ListSequence {
 public:
-    SourceManager() : ListSequence(".vts") {}
+    static constexpr std::string_view Extension = ".vts";
+
+    SourceManager() : ListSequence(Extension) {}
     SourceManager(const SourceManager&) = delete;
     SourceManager& operator=(const SourceManager&) = delete;
 
