@@ -24,6 +24,9 @@ public:
     const PlayList& operator*() const { return *node().list; }
     const PlayList* operator->() const { return node().list.get(); }
     PlayList& Edit() const;
+    // The list as it stands now, kept alive for the holder: a later Edit through the
+    // handle changes a copy, so what was shared never changes under the holder.
+    std::shared_ptr<const PlayList> Share() const { return node().list; }
 
     // True while the handle stands on a list rather than on the end or nowhere.
     bool IsList() const { return owner_ != nullptr && at_ != owner_->end(); }

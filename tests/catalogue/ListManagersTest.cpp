@@ -163,6 +163,17 @@ TEST(ListManagerCopy, SharesListsUntilOneSideEditsThem)
     EXPECT_EQ(&*handles[1], shared) << "an edit copies only the list it changes";
 }
 
+TEST(ListManagerShare, AShareKeepsTheListAsItWasWhenTheHandleEditsIt)
+{
+    SourceManager sources;
+    const ListPtr source = AddNamed(sources, {"a"}).at(0);
+    const std::shared_ptr<const PlayList> shown = source.Share();
+    EXPECT_EQ(shown.get(), &*source) << "sharing copies nothing";
+    source.Edit().songs.push_back(Titled("new"));
+    EXPECT_EQ(Titles(shown->songs), (Strings{"a song"}));
+    EXPECT_EQ(Titles(source->songs), (Strings{"a song", "new"}));
+}
+
 TEST(ListManagerCopy, AssigningBackRestoresTheCopiedLists)
 {
     PlayListManager live;
