@@ -83,8 +83,9 @@ void MP3Song::ReadTag(std::string path)
         throw invalid_file();
     const TagBytes tag = ReadTagBytes(path);
 
+    SetPath({}); // the old path goes anyway; dropped first, it need not be kept as text
     SetPathParts(path);
-    SetPath(std::move(path));
+    SetPath(path);
     if (!HasTagMark(tag))
         throw no_tag();
 

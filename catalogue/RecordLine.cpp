@@ -39,16 +39,22 @@ bool HasLineBreak(std::string_view text)
 
 } // namespace
 
-void AppendRecordLine(std::string& output, std::string_view text)
+void AppendRecordText(std::string& output, std::string_view text)
 {
     const std::size_t start = output.size();
-    Platform::AppendLine(output, text);
+    output.append(text);
     if (!HasLineBreak(text))
         return;
-    for (std::size_t i = start; i < start + text.size(); ++i) {
+    for (std::size_t i = start; i < output.size(); ++i) {
         if (output[i] == '\r' || output[i] == '\n')
             output[i] = ' ';
     }
+}
+
+void AppendRecordLine(std::string& output, std::string_view text)
+{
+    AppendRecordText(output, text);
+    output.append(Platform::LineEnd);
 }
 
 } // namespace VT

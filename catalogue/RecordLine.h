@@ -10,4 +10,7 @@ namespace VT {
 // so each is written as a blank.
 void AppendRecordLine(std::string& output, std::string_view text);
 
+// The same for a part of a line: appends the text with its line breaks made blanks.
+void AppendRecordText(std::string& output, std::string_view text);
+
 } // namespace VT

@@ -36,8 +36,15 @@ const std::array<std::string Song::*, 9> Song::RecordOrder = {
 void Song::Read(Platform::LineReader& input)
 {
     for (std::string Song::*field : RecordOrder) {
-        if (!ReadField(input, this->*field))
+        if (field == &Song::path_) {
+            // Folder and file name come before the path in the record.
+            const auto line = input.Next();
+            if (!line)
+                throw bad_tag();
+            AdoptPath(line->text);
+        } else if (!ReadField(input, this->*field)) {
             throw bad_tag();
+        }
     }
     const auto closing = input.Next();
     if (!closing || closing->text != RecordEnd)
@@ -47,8 +54,15 @@ void Song::Read(Platform::LineReader& input)
 void Song::Write(std::string& output) const
 {
     Platform::AppendLine(output, RecordStart);
-    for (std::string Song::*field : RecordOrder)
-        AppendRecordLine(output, this->*field);
+    for (std::string Song::*field : RecordOrder) {
+        if (field == &Song::path_ && pathIsFullName_) {
+            AppendRecordText(output, folder_);
+            output.push_back(Platform::Separator);
+            AppendRecordLine(output, fileName_);
+        } else {
+            AppendRecordLine(output, this->*field);
+        }
+    }
     Platform::AppendLine(output, RecordEnd);
 }
 
@@ -57,7 +71,48 @@ std::size_t Song::RecordSize() const
     std::size_t size = RecordStart.size() + RecordEnd.size() + (RecordOrder.size() + 2) * Platform::LineEnd.size();
     for (std::string Song::*field : RecordOrder)
         size += (this->*field).size();
+    if (pathIsFullName_)
+        size += folder_.size() + 1 + fileName_.size();
     return size;
+}
+
+void Song::SetFileName(std::string text)
+{
+    KeepPath();
+    fileName_ = std::move(text);
+}
+
+void Song::SetFolder(std::string text)
+{
+    KeepPath();
+    folder_ = std::move(text);
+}
+
+std::string Song::GetPath() const { return pathIsFullName_ ? GetFullFileName() : path_; }
+
+void Song::SetPath(std::string_view text) { AdoptPath(text); }
+
+bool Song::IsFullFileName(std::string_view path) const
+{
+    return path.size() == folder_.size() + 1 + fileName_.size() && path.starts_with(folder_)
+           && path[folder_.size()] == Platform::Separator && path.ends_with(fileName_);
+}
+
+void Song::AdoptPath(std::string_view path)
+{
+    pathIsFullName_ = IsFullFileName(path);
+    if (pathIsFullName_)
+        path_.clear();
+    else
+        path_.assign(path);
+}
+
+void Song::KeepPath()
+{
+    if (!pathIsFullName_)
+        return;
+    path_ = GetFullFileName();
+    pathIsFullName_ = false;
 }
 
 void Song::Clear()

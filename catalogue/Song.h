@@ -48,8 +48,8 @@ public:
     void SetYear(std::string text) { year_ = std::move(text); }
     virtual void SetGenre(std::string text) { genre_ = std::move(text); }
     void SetAlbum(std::string text) { album_ = std::move(text); }
-    void SetFileName(std::string text) { fileName_ = std::move(text); }
-    void SetFolder(std::string text) { folder_ = std::move(text); }
+    void SetFileName(std::string text);
+    void SetFolder(std::string text);
 
     const std::string& GetTitle() const { return title_; }
     const std::string& GetArtist() const { return artist_; }
@@ -58,7 +58,8 @@ public:
     const std::string& GetAlbum() const { return album_; }
     const std::string& GetFileName() const { return fileName_; }
     const std::string& GetFolder() const { return folder_; }
-    const std::string& GetPath() const { return path_; }
+    // The path the song was read from, exactly as it was given.
+    std::string GetPath() const;
     const std::string& GetType() const { return type_; }
 
     // Folder, the separator, file name, joined as they stand.
@@ -74,13 +75,20 @@ public:
     bool IsSameEntry(const Song& other) const;
 
 protected:
-    void SetPath(std::string text) { path_ = std::move(text); }
+    void SetPath(std::string_view text);
     void SetType(std::string text) { type_ = std::move(text); }
 
 private:
     // The nine texts in the order of the record, which binds the file format and differs
     // from the order of declaration.
     static const std::array<std::string Song::*, 9> RecordOrder;
+
+    bool IsFullFileName(std::string_view path) const;
+    // Stores the path, or only the mark that it is the full file name: most paths are,
+    // and a large list then keeps one text less per song.
+    void AdoptPath(std::string_view path);
+    // Before folder or file name change, a path kept as a mark becomes a text of its own.
+    void KeepPath();
 
     std::string title_;
     std::string artist_;
@@ -89,8 +97,9 @@ private:
     std::string album_;
     std::string fileName_;
     std::string folder_;
-    std::string path_;
+    std::string path_; // empty while pathIsFullName_
     std::string type_;
+    bool pathIsFullName_ = false;
 };
 
 } // namespace VT

@@ -90,6 +90,29 @@ TEST(SongRecord, WritesALineBreakAtAnyPlaceOfALongFieldAsABlank)
     }
 }
 
+TEST(SongRecord, KeepsAPathThatIsNotTheFullFileNameByteForByte)
+{
+    const std::string record = "SONG\r\nT\r\n\r\n\r\n\r\n\r\nf.mp3\r\n/music\r\n"
+                               "C:\\music\\f.mp3\r\nmp3\r\nEND SONG\r\n";
+    const Song song = ReadRecord(AfterSongLine(record));
+    EXPECT_EQ(song.GetPath(), "C:\\music\\f.mp3");
+    std::string out;
+    song.Write(out);
+    EXPECT_EQ(out, record);
+    EXPECT_EQ(out.size(), song.RecordSize());
+}
+
+TEST(SongRecord, APathReadAsTheFullFileNameStaysWhenFolderOrFileNameChange)
+{
+    Song song = ReadRecord(AfterSongLine(FullRecord));
+    song.SetFolder("/elsewhere");
+    song.SetFileName("g.mp3");
+    EXPECT_EQ(song.GetPath(), "/music/jazz/f.mp3");
+    std::string out;
+    song.Write(out);
+    EXPECT_NE(out.find("\r\n/music/jazz/f.mp3\r\n"), std::string::npos);
+}
+
 TEST(SongRecord, SizeIsTheNumberOfBytesWritten)
 {
     Song withBreaks = Full;
