@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QUrl>
+
+#include <string>
+
+// A web address (anything that starts with a scheme such as "https:" or "mailto:") as it
+// stands, any other text as the path of a local file.
+QUrl ShellTarget(const std::string& target);

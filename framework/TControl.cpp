@@ -1,0 +1,351 @@
+#include "framework/TControl.h"
+
+#include "framework/ControlEvents.h"
+#include "framework/QtColors.h"
+#include "framework/QtCursors.h"
+#include "framework/QtFont.h"
+#include "framework/QtInput.h"
+#include "framework/TApplication.h"
+#include "framework/TextConversion.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// The control whose hint the tool tip shows, so that a new hint can replace it.
+const TControl* tipOwner = nullptr;
+
+} // namespace
+
+TControl::TControl(TControl* parent, QWidget* widget, QWidget* client)
+    : parent_(parent)
+    , widget_(widget)
+    , client_(client ? client : widget)
+    , events_(new ControlEvents(*this))
+{
+    if (parent_) {
+        widget_->setParent(parent_->ClientWidget());
+        widget_->show();
+    }
+    widget_->installEventFilter(events_);
+    if (client_ != widget_)
+        client_->installEventFilter(events_);
+    client_->setMouseTracking(true);
+    font_.OnChange = [this] { ApplyFont(); };
+}
+
+TControl::~TControl()
+{
+    Detach();
+    FreeComponents();
+    delete widget_;
+}
+
+void TControl::Detach()
+{
+    if (tipOwner == this)
+        tipOwner = nullptr;
+    delete events_;
+    events_ = nullptr;
+}
+
+QObject* TControl::Context() const
+{
+    return events_;
+}
+
+void TControl::SetLeft(int left)
+{
+    SetBounds(left, Top(), Width(), Height());
+}
+
+void TControl::SetTop(int top)
+{
+    SetBounds(Left(), top, Width(), Height());
+}
+
+void TControl::SetWidth(int width)
+{
+    SetBounds(Left(), Top(), width, Height());
+}
+
+void TControl::SetHeight(int height)
+{
+    SetBounds(Left(), Top(), Width(), height);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    ApplyBounds(TRect{left, top, left + std::max(width, 0), top + std::max(height, 0)});
+    RememberAnchorDistances();
+    ClientResized();
+}
+
+int TControl::ClientWidth() const
+{
+    return client_->width();
+}
+
+int TControl::ClientHeight() const
+{
+    return client_->height();
+}
+
+void TControl::SetClientWidth(int width)
+{
+    SetWidth(width + Width() - ClientWidth());
+}
+
+void TControl::SetClientHeight(int height)
+{
+    SetHeight(height + Height() - ClientHeight());
+}
+
+TRect TControl::Bounds() const
+{
+    const QRect r = widget_->geometry();
+    return TRect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
+
+void TControl::ApplyBounds(const TRect& bounds)
+{
+    widget_->setGeometry(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+}
+
+void TControl::SetAnchors(TAnchors anchors)
+{
+    anchors_ = anchors;
+    RememberAnchorDistances();
+}
+
+void TControl::RememberAnchorDistances()
+{
+    if (!parent_)
+        return;
+    const TRect bounds = Bounds();
+    rightDistance_ = parent_->ClientWidth() - bounds.Right;
+    bottomDistance_ = parent_->ClientHeight() - bounds.Bottom;
+}
+
+// Follows the parent's new size by the distances kept when the control was last placed.
+void TControl::FollowParent()
+{
+    TRect bounds = Bounds();
+    int left = bounds.Left;
+    int top = bounds.Top;
+    int width = bounds.Width();
+    int height = bounds.Height();
+    if (anchors_ & akRight) {
+        const int right = parent_->ClientWidth() - rightDistance_;
+        if (anchors_ & akLeft)
+            width = right - left;
+        else
+            left = right - width;
+    }
+    if (anchors_ & akBottom) {
+        const int bottom = parent_->ClientHeight() - bottomDistance_;
+        if (anchors_ & akTop)
+            height = bottom - top;
+        else
+            top = bottom - height;
+    }
+    ApplyBounds(TRect{left, top, left + std::max(width, 0), top + std::max(height, 0)});
+    ClientResized();
+}
+
+void TControl::ClientResized()
+{
+    if (client_->width() == lastClientWidth_ && client_->height() == lastClientHeight_)
+        return;
+    lastClientWidth_ = client_->width();
+    lastClientHeight_ = client_->height();
+    for (const auto& component : Components()) {
+        if (auto* child = dynamic_cast<TControl*>(component.get()))
+            child->FollowParent();
+    }
+    Resized();
+}
+
+bool TControl::Visible() const
+{
+    return !widget_->isHidden();
+}
+
+void TControl::SetVisible(bool visible)
+{
+    widget_->setVisible(visible);
+}
+
+bool TControl::Enabled() const
+{
+    return widget_->isEnabled();
+}
+
+void TControl::SetEnabled(bool enabled)
+{
+    widget_->setEnabled(enabled);
+}
+
+void TControl::SetColor(TColor color)
+{
+    color_ = color;
+    ApplyColor();
+}
+
+void TControl::ApplyColor()
+{
+    PaintBackground(*client_, QPalette::Window, color_);
+}
+
+void TControl::ApplyFont()
+{
+    widget_->setFont(ToQFont(font_, QApplication::font()));
+    QPalette palette = widget_->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(font_.Color()));
+    palette.setColor(QPalette::Text, ToQColor(font_.Color()));
+    widget_->setPalette(palette);
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    cursor_ = cursor;
+    if (cursor == crDefault)
+        client_->unsetCursor();
+    else
+        client_->setCursor(ToQtCursor(cursor));
+}
+
+void TControl::SetHint(std::string hint)
+{
+    hint_ = std::move(hint);
+    RefreshTip();
+}
+
+void TControl::SetShowHint(bool showHint)
+{
+    showHint_ = showHint;
+    RefreshTip();
+}
+
+void TControl::RefreshTip()
+{
+    if (tipOwner != this || !QToolTip::isVisible())
+        return;
+    if (showHint_ && !hint_.empty())
+        QToolTip::showText(QCursor::pos(), ToQt(hint_), client_, {}, Application->HintHidePause());
+    else
+        QToolTip::hideText();
+}
+
+void TControl::BringToFront()
+{
+    widget_->raise();
+}
+
+void TControl::SetFocus()
+{
+    widget_->setFocus();
+}
+
+bool TControl::Focused() const
+{
+    return widget_->hasFocus();
+}
+
+void TControl::Invalidate()
+{
+    client_->update();
+}
+
+void TControl::Update()
+{
+    client_->repaint();
+}
+
+void TControl::Repaint()
+{
+    Update();
+}
+
+bool TControl::HandleEvent(QObject* watched, QEvent& event)
+{
+    if (watched == client_) {
+        if (event.type() == QEvent::ToolTip)
+            return HandleToolTip(event);
+        HandleMouse(event, QPoint(0, 0), ClicksOnMouseUp());
+    }
+    if (watched == widget_)
+        return HandleKey(event);
+    return false;
+}
+
+void TControl::HandleMouse(QEvent& event, const QPoint& offset, bool clicks)
+{
+    const auto type = event.type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease
+        && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove)
+        return;
+    const auto& mouse = static_cast<QMouseEvent&>(event);
+    const QPoint at = mouse.position().toPoint() + offset;
+    const TShiftState shift = ShiftOf(mouse.modifiers(), mouse.buttons());
+    switch (type) {
+    case QEvent::MouseButtonPress:
+        leftPressed_ = mouse.button() == Qt::LeftButton;
+        break;
+    case QEvent::MouseButtonDblClick:
+        leftPressed_ = false;
+        if (OnDblClick)
+            OnDblClick();
+        break;
+    case QEvent::MouseButtonRelease: {
+        const bool clicked =
+            mouse.button() == Qt::LeftButton && leftPressed_ && clicks && client_->rect().contains(at);
+        leftPressed_ = false;
+        if (clicked && OnClick)
+            OnClick();
+        if (OnMouseUp)
+            OnMouseUp(ButtonOf(mouse.button()), shift, at.x(), at.y());
+        break;
+    }
+    default:
+        if (OnMouseMove)
+            OnMouseMove(shift, at.x(), at.y());
+        break;
+    }
+}
+
+bool TControl::HandleKey(QEvent& event)
+{
+    const bool down = event.type() == QEvent::KeyPress;
+    if (!down && event.type() != QEvent::KeyRelease)
+        return false;
+    auto& handler = down ? OnKeyDown : OnKeyUp;
+    const auto& keyEvent = static_cast<QKeyEvent&>(event);
+    if (!handler)
+        return false;
+    TKey key = KeyOf(keyEvent.key());
+    handler(key, ShiftOf(keyEvent.modifiers()));
+    return key == 0;
+}
+
+bool TControl::HandleToolTip(QEvent& event)
+{
+    if (showHint_ && hint_.empty())
+        return false;
+    if (!showHint_) {
+        QToolTip::hideText();
+        return true;
+    }
+    tipOwner = this;
+    const auto& help = static_cast<QHelpEvent&>(event);
+    QToolTip::showText(help.globalPos(), ToQt(hint_), client_, {}, Application->HintHidePause());
+    return true;
+}

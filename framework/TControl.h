@@ -1,0 +1,173 @@
+#pragma once
+
+#include "framework/Colors.h"
+#include "framework/Geometry.h"
+#include "framework/Input.h"
+#include "framework/TComponent.h"
+#include "framework/TFont.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <utility>
+
+class QEvent;
+class QObject;
+class QPoint;
+class QWidget;
+class ControlEvents;
+
+enum TAnchorKind : unsigned { akLeft = 1, akTop = 2, akRight = 4, akBottom = 8 };
+using TAnchors = unsigned;
+
+enum TCursor {
+    crDefault = 0,
+    crArrow = -2,
+    crCross = -3,
+    crIBeam = -4,
+    crSizeNS = -7,
+    crSizeWE = -9,
+    crHourGlass = -11,
+    crDrag = -12,
+    crNoDrop = -13,
+    crMultiDrag = -16,
+    crHandPoint = -21,
+};
+
+// What every control shares: absolute geometry inside its parent, anchors, visibility,
+// colour, font, hint and the mouse and key events. Each control owns one Qt widget;
+// a control owns the controls made on it (see Make) and frees them before its widget.
+class TControl : public TComponent {
+public:
+    ~TControl() override;
+
+    TControl* Parent() const { return parent_; }
+
+    int Left() const { return BoundsRect().Left; }
+    int Top() const { return BoundsRect().Top; }
+    int Width() const { return BoundsRect().Width(); }
+    int Height() const { return BoundsRect().Height(); }
+    void SetLeft(int left);
+    void SetTop(int top);
+    void SetWidth(int width);
+    void SetHeight(int height);
+    void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Bounds(); }
+    // The inside of the control, where its children and its rows are.
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientWidth(int width);
+    void SetClientHeight(int height);
+
+    // The edges of the parent whose distance the control keeps when the parent is resized:
+    // anchored on both sides it stretches, on the far side only it moves.
+    TAnchors Anchors() const { return anchors_; }
+    void SetAnchors(TAnchors anchors);
+
+    bool Visible() const;
+    virtual void SetVisible(bool visible);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    TFont& Font() { return font_; }
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor cursor);
+
+    // The tool tip shown while the mouse rests on the control, when ShowHint is set.
+    // A change while the tip shows rewrites the tip at once.
+    const std::string& Hint() const { return hint_; }
+    void SetHint(std::string hint);
+    bool ShowHint() const { return showHint_; }
+    void SetShowHint(bool showHint);
+
+    void BringToFront();
+    void SetFocus();
+    bool Focused() const;
+    // Invalidate paints at the next chance, Update and Repaint at once.
+    void Invalidate();
+    void Update();
+    void Repaint();
+
+    std::function<void()> OnClick;
+    std::function<void()> OnDblClick;
+    std::function<void(TMouseButton button, TShiftState shift, int x, int y)> OnMouseUp;
+    std::function<void(TShiftState shift, int x, int y)> OnMouseMove;
+    // Raised before the key takes effect; a handler that sets the key to 0 swallows it.
+    std::function<void(TKey& key, TShiftState shift)> OnKeyDown;
+    std::function<void(TKey& key, TShiftState shift)> OnKeyUp;
+
+    // The Qt side, for the framework itself and for tests that drive controls through
+    // real events. Mouse positions are those of the client widget.
+    QWidget* Widget() const { return widget_; }
+    QWidget* ClientWidget() const { return client_; }
+
+protected:
+    // `widget` becomes a child of the parent's client widget; `client` (by default the
+    // widget itself) takes the mouse and holds the children.
+    TControl(TControl* parent, QWidget* widget, QWidget* client = nullptr);
+
+    // The object to tie Qt connections to: it goes before anything of the control does.
+    QObject* Context() const;
+    // Stops every event and connection reaching the control; the first step of freeing it.
+    void Detach();
+    // Sees every event of the widget and the client widget first; true swallows it.
+    virtual bool HandleEvent(QObject* watched, QEvent& event);
+    // Controls whose Qt widget reports clicks itself raise OnClick from there.
+    virtual bool ClicksOnMouseUp() const { return true; }
+    virtual TRect Bounds() const;
+    virtual void ApplyBounds(const TRect& bounds);
+    virtual void ApplyColor();
+    virtual void ApplyFont();
+    // Raises the mouse events for a mouse event of a widget placed at `offset` in the
+    // client widget; `clicks` when a press and release on it are a click.
+    void HandleMouse(QEvent& event, const QPoint& offset, bool clicks);
+    // Called when the client area changed size, after the anchored children followed.
+    virtual void Resized() {}
+    // Arranges the children after the client area may have changed size.
+    void ClientResized();
+
+    TColor color_ = clBtnFace;
+
+private:
+    friend class ControlEvents;
+
+    bool HandleKey(QEvent& event);
+    bool HandleToolTip(QEvent& event);
+    void RememberAnchorDistances();
+    void FollowParent();
+    void RefreshTip();
+
+    TControl* parent_ = nullptr;
+    QWidget* widget_ = nullptr;
+    QWidget* client_ = nullptr;
+    ControlEvents* events_ = nullptr;
+    TAnchors anchors_ = akLeft | akTop;
+    int rightDistance_ = 0;
+    int bottomDistance_ = 0;
+    int lastClientWidth_ = -1;
+    int lastClientHeight_ = -1;
+    TFont font_;
+    TCursor cursor_ = crDefault;
+    std::string hint_;
+    bool showHint_ = false;
+    bool leftPressed_ = false;
+};
+
+// Makes a component owned by `owner`: `auto& edit = Make<TEdit>(panel);`. A control gets
+// the owner as its parent; other components (timers) are only owned.
+template <class T, class Owner, class... Args>
+T& Make(Owner& owner, Args&&... args)
+{
+    std::unique_ptr<T> made;
+    if constexpr (std::is_base_of_v<TControl, T>)
+        made = std::make_unique<T>(static_cast<TControl&>(owner), std::forward<Args>(args)...);
+    else
+        made = std::make_unique<T>(std::forward<Args>(args)...);
+    T& component = *made;
+    owner.Adopt(std::move(made));
+    return component;
+}

@@ -1,0 +1,255 @@
+#include "framework/TForm.h"
+
+#include "framework/TApplication.h"
+#include "framework/TestHooks.h"
+#include "framework/TextConversion.h"
+#include "framework/WorkerRegistry.h"
+
+#include <QDropEvent>
+#include <QEventLoop>
+#include <QMimeData>
+#include <QScreen>
+#include <QUrl>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace {
+
+// What the window manager adds around the window, once it is known.
+QSize FrameExtra(const QWidget& window)
+{
+    return window.frameGeometry().size() - window.geometry().size();
+}
+
+std::vector<std::string> LocalFiles(const QMimeData* data)
+{
+    std::vector<std::string> files;
+    if (!data)
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files.push_back(FromQt(url.toLocalFile()));
+    }
+    return files;
+}
+
+} // namespace
+
+TForm::TForm()
+    : TForm(new QWidget)
+{
+}
+
+TForm::TForm(QWidget* window)
+    : TControl(nullptr, window, new QWidget(window))
+{
+    LayoutClient();
+    ClientResized();
+}
+
+void TForm::SetCaption(std::string caption)
+{
+    caption_ = std::move(caption);
+    Widget()->setWindowTitle(ToQt(caption_));
+}
+
+void TForm::SetMinWidth(int width)
+{
+    Widget()->setMinimumWidth(std::max(0, width - FrameExtra(*Widget()).width()));
+}
+
+void TForm::SetMinHeight(int height)
+{
+    Widget()->setMinimumHeight(std::max(0, height - FrameExtra(*Widget()).height()));
+}
+
+bool TForm::Active() const
+{
+    return Widget()->isActiveWindow();
+}
+
+TRect TForm::Bounds() const
+{
+    const QRect frame = Widget()->frameGeometry();
+    return TRect{frame.x(), frame.y(), frame.x() + frame.width(), frame.y() + frame.height()};
+}
+
+void TForm::ApplyBounds(const TRect& bounds)
+{
+    QWidget* window = Widget();
+    const QSize extra = FrameExtra(*window);
+    window->move(bounds.Left, bounds.Top);
+    window->resize(bounds.Width() - extra.width(), bounds.Height() - extra.height());
+    LayoutClient();
+}
+
+void TForm::LayoutClient()
+{
+    ClientWidget()->setGeometry(Widget()->rect());
+}
+
+void TForm::Resized()
+{
+    if (OnResize)
+        OnResize();
+}
+
+void TForm::SetVisible(bool visible)
+{
+    QWidget* window = Widget();
+    if (!visible) {
+        if (modalLoop_ && modalResult_ == mrNone)
+            SetModalResult(mrCancel);
+        window->hide();
+        return;
+    }
+    if (window->isVisible()) {
+        window->raise();
+    } else {
+        if (OnShow)
+            OnShow();
+        PlaceOnShow();
+        window->show();
+    }
+    window->activateWindow();
+}
+
+void TForm::PlaceOnShow()
+{
+    QWidget* window = Widget();
+    const TForm* mainForm = Application ? Application->MainForm() : nullptr;
+    QRect area;
+    if (position_ == poMainFormCenter && mainForm && mainForm != this && mainForm->Visible())
+        area = mainForm->Widget()->frameGeometry();
+    else if (position_ != poDesigned && window->screen())
+        area = window->screen()->availableGeometry();
+    else
+        return;
+    const QSize size = window->frameGeometry().size();
+    window->move(area.x() + (area.width() - size.width()) / 2,
+                 area.y() + (area.height() - size.height()) / 2);
+}
+
+int TForm::ShowModal()
+{
+    if (auto answer = Hooks().AnswerModal(*this))
+        return modalResult_ = *answer;
+    QWidget* window = Widget();
+    window->hide();
+    window->setWindowModality(Qt::ApplicationModal);
+    modalResult_ = mrNone;
+    Show();
+    const int result = RunModalLoop();
+    window->hide();
+    window->setWindowModality(Qt::NonModal);
+    return result;
+}
+
+int TForm::RunModalLoop()
+{
+    QEventLoop loop;
+    modalLoop_ = &loop;
+    for (;;) {
+        if (modalResult_ == mrNone)
+            loop.exec();
+        // Only the application ending stops the loop without a result.
+        if (modalResult_ == mrNone)
+            modalResult_ = mrCancel;
+        TCloseAction action = caHide;
+        if (OnClose)
+            OnClose(action);
+        if (action != caNone || (Application && Application->Terminated()))
+            break;
+        modalResult_ = mrNone;
+    }
+    modalLoop_ = nullptr;
+    return modalResult_;
+}
+
+void TForm::SetModalResult(int result)
+{
+    modalResult_ = result;
+    if (result != mrNone && modalLoop_)
+        modalLoop_->exit();
+}
+
+void TForm::Close()
+{
+    if (modalLoop_) {
+        SetModalResult(mrCancel);
+        return;
+    }
+    const bool mainForm = Application && Application->MainForm() == this;
+    // From here on no worker step runs, also while OnClose saves what the model holds.
+    if (mainForm)
+        WorkerRegistry::Instance().BeginClosing();
+    TCloseAction action = caHide;
+    if (OnClose)
+        OnClose(action);
+    if (action == caNone)
+        return;
+    if (mainForm) {
+        Hide();
+        Application->Terminate();
+    } else if (action == caMinimize) {
+        Widget()->showMinimized();
+    } else if (action == caFree) {
+        Release();
+    } else {
+        Hide();
+    }
+}
+
+void TForm::Release()
+{
+    Hide();
+    if (Application)
+        Application->Release(*this);
+}
+
+void TForm::SetAcceptFiles(bool accept)
+{
+    Widget()->setAcceptDrops(accept);
+}
+
+bool TForm::HandleEvent(QObject* watched, QEvent& event)
+{
+    if (watched == Widget()) {
+        switch (event.type()) {
+        case QEvent::Close:
+            // The close box: refused while the form is disabled.
+            event.ignore();
+            if (Enabled())
+                Close();
+            return true;
+        case QEvent::WindowActivate:
+            if (OnActivate)
+                OnActivate();
+            break;
+        case QEvent::Resize:
+            LayoutClient();
+            ClientResized();
+            break;
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
+            return HandleDrop(event);
+        default:
+            break;
+        }
+    }
+    return TControl::HandleEvent(watched, event);
+}
+
+bool TForm::HandleDrop(QEvent& event)
+{
+    auto& drop = static_cast<QDropEvent&>(event);
+    const std::vector<std::string> files = LocalFiles(drop.mimeData());
+    if (!Widget()->acceptDrops() || files.empty())
+        return false;
+    drop.acceptProposedAction();
+    if (event.type() == QEvent::Drop && OnFilesDropped)
+        OnFilesDropped(files);
+    return true;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "framework/TControl.h"
+#include "framework/TListColumns.h"
+#include "framework/TListItem.h"
+#include "framework/TListItems.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ListViewModel;
+class QTableView;
+
+// A report of rows and columns whose rows are virtual: the view holds only their
+// number and asks OnData for a row's texts each time it draws the row, so a view of
+// any length costs nothing until painted. Rows are selected whole. Coordinates are
+// those of the client area below the column headers.
+class TListView : public TControl {
+public:
+    explicit TListView(TControl& parent);
+    ~TListView() override;
+
+    TListItems& Items() { return items_; }
+    TListColumns& Columns() { return columns_; }
+    bool MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool multiSelect);
+    bool GridLines() const;
+    void SetGridLines(bool gridLines);
+
+    int SelCount() const;
+    // The first selected row; -1 for none.
+    int Selected() const;
+    std::vector<int> SelectedRows() const;
+    bool IsSelected(int row) const;
+    void SetSelected(int row, bool selected);
+    void ClearSelection();
+    void SelectAll();
+    // The row with the keyboard focus; -1 for none.
+    int ItemFocused() const;
+    void SetItemFocused(int row);
+
+    // The row at the point; -1 for none.
+    int GetItemAt(int x, int y) const;
+    // The first row shown.
+    int TopItem() const;
+    // Scrolls by pixels; rows move by whole rows.
+    void Scroll(int dx, int dy);
+    // The number of rows the client area shows whole.
+    int VisibleRowCount() const;
+
+    std::function<void(TListItem& item)> OnData;
+    std::function<void(int column)> OnColumnClick;
+    // Once for every change of the selection, by the user or the program, with the
+    // first row the change concerns.
+    std::function<void(int row, bool selected)> OnSelectItem;
+
+protected:
+    void ApplyColor() override;
+    void ApplyFont() override;
+
+private:
+    friend class TListColumn;
+    friend class TListColumns;
+    friend class TListItems;
+    friend class ListViewModel;
+
+    TListView(TControl& parent, QTableView* table);
+
+    int RowCount() const;
+    void SetRowCount(int count);
+    TListItem Fetch(int row) const;
+    void SetUpdating(bool updating);
+    void InsertColumn(int index, const std::function<void()>& apply);
+    void ColumnChanged(int index);
+    void ColumnResized(int index, int width);
+    int RowHeight() const;
+
+    QTableView* table_ = nullptr;
+    ListViewModel* model_ = nullptr;
+    TListItems items_{*this};
+    TListColumns columns_{*this};
+    bool multiSelect_ = false;
+    bool resizing_ = false;
+};
