@@ -2,6 +2,7 @@
 
 // The whole public model.
 #include "catalogue/Exceptions.h"
+#include "catalogue/FoldCase.h"
 #include "catalogue/Filter.h"
 #include "catalogue/GenreTable.h"
 #include "catalogue/ListPtr.h"

@@ -1,5 +1,7 @@
 #include "catalogue/Filter.h"
 
+#include "catalogue/FoldCase.h"
+
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -9,27 +11,12 @@ namespace VT {
 
 namespace {
 
-// Only the basic Latin capitals: bytes of the code page's accented letters stay as
-// they are, whatever letters they stand for.
-constexpr unsigned char Fold(char byte)
-{
-    const auto c = static_cast<unsigned char>(byte);
-    return static_cast<unsigned>(c - 'A') < 26u ? static_cast<unsigned char>(c | 0x20) : c;
-}
-
-std::string FoldedCopy(std::string text)
-{
-    for (char& byte : text)
-        byte = static_cast<char>(Fold(byte));
-    return text;
-}
-
 // `folded` is folded already; the song's bytes are folded as they are read, so a match
 // never copies the song's text.
 bool EqualsFolded(const char* text, std::string_view folded)
 {
     for (std::size_t i = 0; i < folded.size(); ++i) {
-        if (Fold(text[i]) != static_cast<unsigned char>(folded[i]))
+        if (FoldByte(text[i]) != static_cast<unsigned char>(folded[i]))
             return false;
     }
     return true;
@@ -106,7 +93,7 @@ bool EndsWithFolded(std::string_view text, std::string_view folded)
 } // namespace
 
 Filter::Criteria::Criteria(std::uint8_t field, std::uint8_t op, std::string text)
-    : field_(field), operator_(op), text_(std::move(text)), foldedText_(FoldedCopy(text_))
+    : field_(field), operator_(op), text_(std::move(text)), foldedText_(FoldCase(text_))
 {
 }
 

@@ -1,6 +1,7 @@
 #include "catalogue/ListFileNames.h"
 
 #include "catalogue/Extension.h"
+#include "catalogue/FoldCase.h"
 
 #include "platform/Separator.h"
 
@@ -59,16 +60,6 @@ std::string_view PreviousFileName(const std::string& previousPath, const std::st
 }
 
 } // namespace
-
-std::string FoldCase(std::string_view text)
-{
-    std::string folded(text);
-    for (char& c : folded) {
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    }
-    return folded;
-}
 
 std::string FileStemFor(std::string_view listName)
 {

@@ -24,7 +24,5 @@ struct ListFileClaim {
 std::vector<std::string> ChooseFileNames(const std::vector<ListFileClaim>& lists, const std::string& folder,
                                          std::string_view extension);
 
-// Folds only A to Z, as every case-blind comparison of this system does.
-std::string FoldCase(std::string_view text);
 
 } // namespace VT

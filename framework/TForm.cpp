@@ -180,6 +180,9 @@ void TForm::Close()
         SetModalResult(mrCancel);
         return;
     }
+    // A disabled form refuses to close, whoever asks: a worker may still be using it.
+    if (!Enabled())
+        return;
     const bool mainForm = Application && Application->MainForm() == this;
     // From here on no worker step runs, also while OnClose saves what the model holds.
     if (mainForm)
@@ -220,8 +223,7 @@ bool TForm::HandleEvent(QObject* watched, QEvent& event)
         case QEvent::Close:
             // The close box: refused while the form is disabled.
             event.ignore();
-            if (Enabled())
-                Close();
+            Close();
             return true;
         case QEvent::WindowActivate:
             if (OnActivate)

@@ -5,6 +5,7 @@
 
 #include <QAbstractListModel>
 #include <QListView>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -150,6 +151,24 @@ void TListBox::SetItemHeight(int height)
 {
     itemHeight_ = height;
     emit model_->layoutChanged();
+}
+
+bool TListBox::HandleEvent(QObject* watched, QEvent& event)
+{
+    const bool handled = TControl::HandleEvent(watched, event);
+    if (watched != view_->viewport())
+        return handled;
+    switch (event.type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+        // A click beside the rows keeps the selected row; Qt's view would clear it.
+        const QPoint at = static_cast<QMouseEvent&>(event).position().toPoint();
+        return handled || !view_->indexAt(at).isValid();
+    }
+    default:
+        return handled;
+    }
 }
 
 int TListBox::ItemAtPos(int x, int y) const

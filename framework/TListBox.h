@@ -47,6 +47,7 @@ public:
 
 protected:
     void ApplyColor() override;
+    bool HandleEvent(QObject* watched, QEvent& event) override;
 
 private:
     class BoxItems;

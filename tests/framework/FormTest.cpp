@@ -80,7 +80,7 @@ TEST_F(Forms, LetAHookFillTheFormAndAnswer)
     EXPECT_EQ(dialog.Caption(), "Name seen");
 }
 
-TEST_F(Forms, RefuseTheCloseBoxWhileDisabled)
+TEST_F(Forms, RefuseToCloseWhileDisabled)
 {
     Dialog dialog;
     int closes = 0;
@@ -88,6 +88,7 @@ TEST_F(Forms, RefuseTheCloseBoxWhileDisabled)
     dialog.Show();
     dialog.SetEnabled(false);
     dialog.Widget()->close();
+    dialog.Close();
     EXPECT_TRUE(dialog.Visible());
     EXPECT_EQ(closes, 0);
     dialog.SetEnabled(true);

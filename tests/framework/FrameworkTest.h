@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/TApplication.h"
+#include "tests/support/QtTesting.h"
 
 #include <gtest/gtest.h>
 
@@ -25,14 +26,7 @@ private:
     std::optional<TApplication> application_;
 };
 
-// Handles events until the condition holds; false when it still fails after a long wait.
-bool WaitUntil(const std::function<bool()>& condition);
-
-// Types the text into the widget key by key, also characters that have no key of their own.
-void Type(QWidget* widget, const QString& text);
-
-// A double click as the desktop delivers it: press, release, double click, release.
-void DoubleClick(QWidget* widget, const QPoint& at);
-
-// The pointer moves over the widget with no button held.
-void MoveMouse(QWidget* widget, const QPoint& at);
+using TestSupport::DoubleClick;
+using TestSupport::MoveMouse;
+using TestSupport::Type;
+using TestSupport::WaitUntil;

@@ -101,6 +101,16 @@ TEST_F(ListBoxes, SelectOneRowByCodeOrByClick)
     EXPECT_EQ(selectedAtMouseUp, 1);
 }
 
+TEST_F(ListBoxes, KeepTheSelectedRowAndStillReportTheMouseOnAClickBelowTheRows)
+{
+    box.SetItemIndex(1);
+    int mouseUps = 0;
+    box.OnMouseUp = [&](TMouseButton, TShiftState, int, int y) { mouseUps += y == 150 ? 1 : 0; };
+    QTest::mouseClick(Rows(), Qt::LeftButton, {}, QPoint(10, 150));
+    EXPECT_EQ(box.ItemIndex(), 1);
+    EXPECT_EQ(mouseUps, 1);
+}
+
 TEST_F(ListBoxes, KeepTheRowsBytesAndFollowEveryChange)
 {
     box.Items().Insert(0, "New (0)");

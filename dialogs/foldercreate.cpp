@@ -1,0 +1,8 @@
+#include "dialogs/foldercreate.h"
+
+TCreateFolderForm* CreateFolderForm = nullptr;
+
+TCreateFolderForm::TCreateFolderForm()
+{
+    SetCaption("Create a folder on your computer with all the songs in the play list");
+}

@@ -1,0 +1,8 @@
+#include "dialogs/loadprogressbarform.h"
+
+TLoadProgressBar* LoadProgressBar = nullptr;
+
+TLoadProgressBar::TLoadProgressBar()
+{
+    SetCaption("Importing Folder");
+}

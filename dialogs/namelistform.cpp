@@ -1,0 +1,8 @@
+#include "dialogs/namelistform.h"
+
+TNameListForm* NameListForm = nullptr;
+
+TNameListForm::TNameListForm()
+{
+    SetCaption("Add Play List");
+}

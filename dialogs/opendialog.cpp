@@ -1,0 +1,6 @@
+#include "dialogs/opendialog.h"
+
+TOpenDlg* OpenDlg = nullptr;
+
+// The caption comes with each call.
+TOpenDlg::TOpenDlg() = default;

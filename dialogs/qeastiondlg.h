@@ -1,0 +1,25 @@
+#pragma once
+
+#include "framework/TForm.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TStaticText.h"
+
+#include <string>
+
+// The OK/Cancel question box.
+class TQuestionDialog : public TForm {
+public:
+    TQuestionDialog();
+
+    // Shows the question modally under the window caption; 1 for OK, 2 for Cancel or
+    // the close box.
+    int Ask(const std::string& caption, const std::string& question);
+    void OkClick();
+    void CancelClick();
+
+    TStaticText* Caption = nullptr;
+    TSpeedButton* Ok = nullptr;
+    TSpeedButton* Cancel = nullptr;
+};
+
+extern TQuestionDialog* QuestionDialog;

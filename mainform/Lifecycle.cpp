@@ -1,0 +1,80 @@
+#include "mainform/Unit1.h"
+
+#include "dialogs/loadthread.h"
+#include "framework/TApplication.h"
+#include "mainform/ProgramFolder.h"
+
+void TAppForm::UseProgramFolder(std::string folder)
+{
+    ViewVars.ProgramFolder = std::move(folder);
+    programFolderGiven_ = true;
+}
+
+void TAppForm::FormActivate()
+{
+    if (!FirstActivation)
+        return;
+    SearchState.Title = TitleEdit->Text();
+    SearchState.Artist = ArtistEdit->Text();
+    SearchState.Year = YearEdit->Text();
+    SearchState.Genre = GenreEdit->Text();
+    SearchState.TitlePlaceholder = true;
+    SearchState.ArtistPlaceholder = true;
+    SearchState.YearFromList = true;
+    SearchState.GenrePlaceholder = true;
+    Application->SetHintPause(400);
+    Application->SetHintShortPause(0);
+    Application->SetHintHidePause(10000);
+    if (!programFolderGiven_)
+        ViewVars.ProgramFolder = FolderOf(Application->ExeName());
+    ShowNoSelection();
+    LayoutViewPanel();
+    new TLoadThread(*this);
+    FirstActivation = false;
+}
+
+// Only the lists read here are added, each with its record and its row together, so the
+// rows that the user made while the load ran stay as they are and in step with their
+// records.
+void TAppForm::LoadSources(std::optional<std::vector<VT::PlayList>> read)
+{
+    if (!read) {
+        Application->MessageBox("There was an error loading Sources from : " + ViewVars.ProgramFolder);
+        return;
+    }
+    for (const auto& source : Model.AddLoadedSources(std::move(*read))) {
+        SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
+        AddSourceEntry(source);
+    }
+}
+
+void TAppForm::LoadPlayLists(std::optional<std::vector<VT::PlayList>> read)
+{
+    if (!read) {
+        Application->MessageBox("There was an error loading Play Lists from : " + ViewVars.ProgramFolder);
+        return;
+    }
+    for (const auto& playList : Model.AddLoadedPlayLists(std::move(*read)))
+        AddPlayListEntry(playList);
+}
+
+// The framework refuses the close box while the window is disabled and runs no worker
+// step once closing has begun, so nothing changes the model while it is saved here.
+void TAppForm::FormClose(TCloseAction&)
+{
+    SaveOptions();
+    SavePlayLists();
+    SaveSources();
+}
+
+void TAppForm::SavePlayLists()
+{
+    if (!ViewVars.ProgramFolder.empty())
+        Model.SavePlayLists(ViewVars.ProgramFolder);
+}
+
+void TAppForm::SaveSources()
+{
+    if (!ViewVars.ProgramFolder.empty())
+        Model.SaveSources(ViewVars.ProgramFolder);
+}

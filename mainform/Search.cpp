@@ -1,0 +1,219 @@
+#include "mainform/Unit1.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace {
+
+constexpr const char* NoSongsText = "(No Songs)";
+constexpr const char* NoSongsFoundText = "(No Songs Found)";
+
+// The year prefix of each entry of the Year list that names a decade; entry 0 is
+// "all years". The 2000s take every year of the century.
+constexpr std::array<std::string_view, 10> DecadePrefixes{"", "192", "193", "194", "195", "196", "197", "198", "199", "20"};
+
+// A box still showing its placeholder gives no criterion and shows the placeholder
+// again; writing the text it already holds raises nothing.
+template <class Box> std::string BoxCriterion(Box& box, bool placeholder, const char* shown)
+{
+    if (!placeholder)
+        return box.Text();
+    box.SetText(shown);
+    return {};
+}
+
+// Writes a text only when it differs, so that a completion the user is typing keeps its
+// selected tail.
+void SetChangedText(TComboBox& box, const std::string& text)
+{
+    if (box.Text() != text)
+        box.SetText(text);
+}
+
+} // namespace
+
+std::string TAppForm::YearCriterion()
+{
+    if (!SearchState.YearFromList)
+        return YearEdit->Text();
+    if (SearchState.YearPrefix.empty())
+        YearEdit->SetText(AllYears);
+    return SearchState.YearPrefix;
+}
+
+std::vector<VT::Filter::Criteria> TAppForm::SearchCriteria()
+{
+    const std::string artist = BoxCriterion(*ArtistEdit, SearchState.ArtistPlaceholder, AllArtists);
+    const std::string title = BoxCriterion(*TitleEdit, SearchState.TitlePlaceholder, AllTitles);
+    const std::string genre = BoxCriterion(*GenreEdit, SearchState.GenrePlaceholder, AllGenres);
+    const std::string year = YearCriterion();
+    const std::uint8_t op = SearchWithinCheckBox->Checked() ? VT::Filter::Contains : VT::Filter::StartsWith;
+    std::vector<VT::Filter::Criteria> criteria;
+    const std::array<std::pair<VT::Filter::Field, const std::string*>, 4> texts{
+        {{VT::Filter::Title, &title}, {VT::Filter::Artist, &artist}, {VT::Filter::Genre, &genre}, {VT::Filter::Date, &year}}};
+    for (const auto& [field, text] : texts) {
+        if (!text->empty())
+            criteria.emplace_back(field, op, *text);
+    }
+    return criteria;
+}
+
+void TAppForm::ShowSearchResult(std::vector<VT::Filter::Criteria> criteria)
+{
+    const VT::ListPtr shown = Model.GetSelected();
+    if (criteria.empty()) {
+        ShowSongs(shown.Share());
+        if (ShownSongs->songs.empty())
+            ShowPlaceholderRow(NoSongsText);
+        return;
+    }
+    // Let the last result go before the next is made.
+    ShownSongs = std::make_shared<const VT::PlayList>();
+    auto found = std::make_shared<VT::PlayList>();
+    VT::Filter(std::move(criteria)).Apply(*shown, *found, true);
+    ShowSongs(std::move(found));
+    if (ShownSongs->songs.empty())
+        ShowPlaceholderRow(NoSongsFoundText);
+}
+
+// Writing a placeholder into a box raises its OnChange, which runs this again from
+// inside; the inner run finds the same state and the outer one ends the same way.
+void TAppForm::RefreshSongView()
+{
+    const std::uint8_t mode = Model.GetMode();
+    if (mode != VT::Manager::NothingShown)
+        mp3ListView->SetEnabled(true);
+    if (mode == VT::Manager::PlayListShown)
+        UpdatePlayListEntry(ShownRow());
+    if (mode != VT::Manager::NothingShown)
+        ShowSearchResult(SearchCriteria());
+    UpdateStatusLine();
+    UpdateButtons();
+}
+
+void TAppForm::CancelSearchActionExecute()
+{
+    SearchState.TitlePlaceholder = true;
+    SearchState.ArtistPlaceholder = true;
+    SearchState.YearFromList = true;
+    SearchState.YearPrefix.clear();
+    SearchState.GenrePlaceholder = true;
+    SearchWithinCheckBox->SetChecked(false);
+    SearchState.Typed = false;
+    RefreshSongView();
+}
+
+void TAppForm::SearchWithinTextActionExecute()
+{
+    SearchWithinCheckBox->SetChecked(!SearchWithinCheckBox->Checked());
+}
+
+void TAppForm::TitleEditChange()
+{
+    RefreshSongView();
+}
+
+void TAppForm::ArtistEditChange()
+{
+    RefreshSongView();
+}
+
+void TAppForm::YearEdit1Change()
+{
+    RefreshSongView();
+}
+
+void TAppForm::GenreEdit1Change()
+{
+    RefreshSongView();
+}
+
+void TAppForm::SearchWithinCheckBoxClick()
+{
+    RefreshSongView();
+}
+
+void TAppForm::TitleEditClick()
+{
+    if (!SearchState.TitlePlaceholder)
+        return;
+    SearchState.TitlePlaceholder = false;
+    TitleEdit->SetText({});
+}
+
+void TAppForm::ArtistEditClick()
+{
+    if (!SearchState.ArtistPlaceholder)
+        return;
+    SearchState.ArtistPlaceholder = false;
+    ArtistEdit->SetText({});
+}
+
+void TAppForm::YearEdit1Click()
+{
+    yearEntryAtClick_ = YearEdit->ItemIndex();
+    if (!SearchState.YearFromList)
+        return;
+    SearchState.YearFromList = false;
+    SearchState.YearPrefix.clear();
+    YearEdit->SetText({});
+}
+
+void TAppForm::GenreEdit1Click()
+{
+    genreEntryAtClick_ = GenreEdit->ItemIndex();
+    if (!SearchState.GenrePlaceholder)
+        return;
+    SearchState.GenrePlaceholder = false;
+    GenreEdit->SetText({});
+}
+
+void TAppForm::TitleEditKeyDown(TKey&, TShiftState)
+{
+    TitleEditClick();
+    SearchState.Typed = true;
+}
+
+void TAppForm::ArtistEditKeyDown(TKey&, TShiftState)
+{
+    ArtistEditClick();
+    SearchState.Typed = true;
+}
+
+// Unlike a click, a key leaves the year prefix as it was; it is not read while the
+// year comes from the box.
+void TAppForm::YearEdit1KeyDown(TKey&, TShiftState)
+{
+    if (!SearchState.YearFromList)
+        return;
+    SearchState.YearFromList = false;
+    YearEdit->SetText({});
+}
+
+void TAppForm::GenreEdit1KeyDown(TKey&, TShiftState)
+{
+    GenreEdit1Click();
+}
+
+// The empty last entry of the list names no decade; it counts as "all years".
+void TAppForm::YearEditSelect()
+{
+    int entry = yearEntryAtClick_;
+    if (entry < 0 || entry >= static_cast<int>(DecadePrefixes.size()))
+        entry = 0;
+    SearchState.YearFromList = true;
+    SetChangedText(*YearEdit, YearEdit->Items()[entry]);
+    SearchState.YearPrefix = DecadePrefixes[static_cast<std::size_t>(entry)];
+    RefreshSongView();
+}
+
+void TAppForm::GenreEditSelect()
+{
+    const int entry = genreEntryAtClick_;
+    if (entry >= 0 && entry < GenreEdit->Items().Count()) {
+        SearchState.GenrePlaceholder = entry == 0;
+        SetChangedText(*GenreEdit, GenreEdit->Items()[entry]);
+    }
+    RefreshSongView();
+}

@@ -1,0 +1,193 @@
+#include "mainform/Unit1.h"
+
+namespace {
+
+constexpr TColor PlayListColour = 10995878;
+constexpr TColor SourceColour = 8897218;
+constexpr TColor NothingColour = clSilver;
+constexpr TColor ViewPanelColour = clGray;
+constexpr TColor LiveBoxColour = 0xFFFFFF;
+constexpr TColor GreyBoxColour = 14145495;
+
+constexpr const char* SearchingPlayList = "   Searching Play List \"";
+constexpr const char* ViewingPlayList = "   Viewing Play List \"";
+constexpr const char* SearchingLibrary = "   Searching Library \"";
+constexpr const char* ViewingLibrary = "   Viewing Library \"";
+
+} // namespace
+
+void TAppForm::ShowSongs(std::shared_ptr<const VT::PlayList> songs)
+{
+    ShownSongs = songs ? std::move(songs) : std::make_shared<const VT::PlayList>();
+    showsPlaceholder_ = false;
+    mp3ListView->Items().SetCount(static_cast<int>(ShownSongs->songs.size()));
+    mp3ListView->Invalidate();
+    mp3ListView->Update();
+}
+
+void TAppForm::ShowPlaceholderRow(const std::string& text)
+{
+    auto placeholder = std::make_shared<VT::PlayList>();
+    placeholder->songs.emplace_back().SetTitle(text);
+    ShowSongs(std::move(placeholder));
+    showsPlaceholder_ = true;
+    // A row that was selected before would now stand on the placeholder.
+    mp3ListView->ClearSelection();
+    mp3ListView->SetEnabled(false);
+}
+
+void TAppForm::UpdateStatusLine()
+{
+    const std::uint8_t mode = Model.GetMode();
+    if (mode == VT::Manager::NothingShown) {
+        CurrentListLabel->SetCaption(NothingShownText);
+        return;
+    }
+    const VT::ListPtr shown = Model.GetSelected();
+    const std::size_t count = ShownSongs->songs.size();
+    const std::size_t total = shown->songs.size();
+    const bool searching = count != total && total > 0;
+    const bool playList = mode == VT::Manager::PlayListShown;
+    std::string text = playList ? (searching ? SearchingPlayList : ViewingPlayList)
+                                : (searching ? SearchingLibrary : ViewingLibrary);
+    text += shown->GetName() + "\" (" + std::to_string(ShowsPlaceholder() ? 0 : count);
+    if (searching)
+        text += " of " + std::to_string(total);
+    CurrentListLabel->SetCaption(text + " songs)");
+}
+
+// The colours and the pictures of the search box that tell which kind of list is shown.
+void TAppForm::ApplyLook(Look look)
+{
+    const bool playList = look == Look::PlayList;
+    const bool source = look == Look::Source;
+    const bool nothing = look == Look::Nothing;
+    const TColor paneColour = playList ? PlayListColour : source ? SourceColour : NothingColour;
+    SearchGroupBox->SetColor(paneColour);
+    CurrentListLabel->SetColor(paneColour);
+    SearchWithinCheckBox->SetColor(paneColour);
+    mp3ViewPanel->SetColor(ViewPanelColour);
+    for (TControl* box : std::initializer_list<TControl*>{mp3ListView, TitleEdit, ArtistEdit, YearEdit, GenreEdit})
+        box->SetColor(nothing ? GreyBoxColour : LiveBoxColour);
+    SFSGrey->SetVisible(nothing);
+    SFSGreen->SetVisible(playList);
+    SFSBrown->SetVisible(source);
+    ClearAll->SetVisible(nothing);
+    ClearAllGreen->SetVisible(playList);
+    ClearAllBrown->SetVisible(source);
+    LogicSearchGrey->SetVisible(nothing);
+    LogicSearchGreen->SetVisible(playList);
+    LogicSearchBrown->SetVisible(source);
+}
+
+void TAppForm::ApplyListLook(Look look)
+{
+    ApplyLook(look);
+    SearchGroupBox->SetEnabled(true);
+    SearchWithinCheckBox->SetChecked(SearchState.Within);
+    mp3ListView->SetEnabled(true);
+    mp3ListView->ClearSelection();
+    UpdateButtons();
+}
+
+void TAppForm::SetPlayListLook()
+{
+    ApplyListLook(Look::PlayList);
+}
+
+void TAppForm::SetSourceLook()
+{
+    ApplyListLook(Look::Source);
+}
+
+void TAppForm::UpdateButtons()
+{
+    const std::uint8_t mode = Model.GetMode();
+    const bool shown = mode != VT::Manager::NothingShown;
+    const bool hasSongs = shown && !Model.GetSelected()->songs.empty();
+    const bool hasPlayLists = PlaylistListBox->Items().Count() > 0;
+    const bool songsSelected = !ShowsPlaceholder() && mp3ListView->Selected() >= 0;
+    AddSongButton->SetEnabled(shown && songsSelected && hasPlayLists);
+    CreateFolderButton->SetEnabled(mode == VT::Manager::PlayListShown && hasSongs && hasPlayLists);
+    Play->SetEnabled(hasSongs);
+}
+
+void TAppForm::mp3ListViewData(TListItem& item)
+{
+    const int row = item.Index();
+    if (row < 0 || row >= static_cast<int>(ShownSongs->songs.size()))
+        return;
+    const VT::Song& song = ShownSongs->songs[static_cast<std::size_t>(row)];
+    item.SetCaption(std::to_string(row + 1));
+    item.SubItems() = {song.GetTitle(), song.GetArtist(),   song.GetAlbum(), song.GetYear(),
+                       song.GetGenre(), song.GetFileName(), song.GetFolder()};
+}
+
+// Sorting the shown list where the model holds it: the view lets go of its share first,
+// so that the list is not copied for the view's sake.
+void TAppForm::SortShownList(std::uint8_t field)
+{
+    const VT::ListPtr shown = Model.GetSelected();
+    ShownSongs = std::make_shared<const VT::PlayList>();
+    shown.Edit().SortByField(field, SortDirection);
+}
+
+void TAppForm::mp3ListViewColumnClick(int column)
+{
+    if (column == LastSortColumn)
+        SortDirection = -SortDirection;
+    LastSortColumn = column;
+    // The row numbers and the hidden folder column have no sort key.
+    if (column <= 0 || column > VT::FileNameField + 1)
+        return;
+    const auto field = static_cast<std::uint8_t>(column - 1);
+    switch (Model.GetMode()) {
+    case VT::Manager::PlayListShown:
+        // A view narrowed by a search cannot give the play list a whole order.
+        if (!ShowsPlaceholder() && ShownSongs->songs.size() == Model.GetSelected()->songs.size())
+            SortShownList(field);
+        break;
+    case VT::Manager::SourceShown:
+        SortShownList(field);
+        break;
+    default:
+        break;
+    }
+    RefreshSongView();
+}
+
+void TAppForm::mp3ListViewSelectItem(int, bool)
+{
+    if (ShowsPlaceholder() && mp3ListView->Selected() >= 0) {
+        mp3ListView->ClearSelection(); // raises this handler again, which updates the buttons
+        return;
+    }
+    UpdateButtons();
+}
+
+void TAppForm::mp3ListViewMouseUp(TMouseButton, TShiftState, int x, int y)
+{
+    UpdateButtons();
+    HideHelpBubble();
+    const int row = mp3ListView->GetItemAt(x, y);
+    if (row >= 0 && !ShowsPlaceholder())
+        ViewVars.ClickedSongPath = SongFromItem(row).GetFullFileName();
+}
+
+VT::Song TAppForm::SongFromItem(int row) const
+{
+    if (ShowsPlaceholder() || row < 0 || row >= mp3ListView->Items().Count())
+        throw VT::not_in_range();
+    const TListItem item = mp3ListView->Items().Item(row);
+    // Sub-item k shows in column k + 1, after the row number.
+    const auto text = [&](std::size_t field) { return item.ColumnText(ViewVars.ColumnMap[field] + 1); };
+    VT::Song song;
+    song.SetTitle(text(0));
+    song.SetArtist(text(1));
+    song.SetYear(text(2));
+    song.SetGenre(text(3));
+    song.SetAlbum(text(4));
+    song.SetFileName(text(5));
+    song.SetFolder(text(6));
+    return song;
+}

@@ -1,0 +1,284 @@
+#pragma once
+
+#include "catalogue/Catalogue.h"
+#include "framework/TCheckBox.h"
+#include "framework/TComboBox.h"
+#include "framework/TEdit.h"
+#include "framework/TForm.h"
+#include "framework/TGroupBox.h"
+#include "framework/TImage.h"
+#include "framework/TLabel.h"
+#include "framework/TListBox.h"
+#include "framework/TListView.h"
+#include "framework/TPanel.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TStaticText.h"
+#include "framework/TTimer.h"
+#include "mainform/FilterValues.h"
+#include "mainform/ListInfo.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+// View state of the main window that the song view, the panes and the drag share.
+struct ListViewVars {
+    std::int32_t FlashPhase = 0;
+    std::int32_t FlashRow = 0;
+    std::string ClickedSongPath;
+    // For title, artist, year, genre, album, file name and folder: the song-view
+    // sub-item that shows it.
+    std::array<std::int32_t, 7> ColumnMap{0, 1, 3, 4, 2, 5, 6};
+    // The folder of the executable, ending in the separator.
+    std::string ProgramFolder;
+    std::int32_t ScrollDirection = 0;
+    std::string LastAddToName;
+    std::int32_t LastAddToIndex = 0;
+    // The row of the shown list in its pane when it was last shown; -1 for none. The
+    // shown list itself is always found by its handle (ShownRow), never by this number.
+    std::int32_t ShownIndex = -1;
+};
+
+// The main window: the song view, the two list panes, the search box and the tool box.
+// Its routines are split by concern over the mainform folder.
+class TAppForm : public TForm {
+public:
+    TAppForm();
+    ~TAppForm() override;
+
+    // ---- Lifecycle (Lifecycle.cpp)
+    void FormActivate();
+    void FormClose(TCloseAction& action);
+    // Two steps of the start-up load, each run on the main thread as one step. The load
+    // worker has already read the list files (VT::Manager::ReadSourceFiles and
+    // ReadPlayListFiles); nothing stands for a program folder that could not be listed.
+    void LoadSources(std::optional<std::vector<VT::PlayList>> read);
+    void LoadPlayLists(std::optional<std::vector<VT::PlayList>> read);
+    void SavePlayLists();
+    void SaveSources();
+    // Points the window at a program folder other than the executable's (tests do); the
+    // first activation then keeps it.
+    void UseProgramFolder(std::string folder);
+
+    // ---- Options file (Options.cpp)
+    void SaveOptions();
+    void LoadOptions();
+
+    // ---- Tool box and pane layout (ToolBox.cpp)
+    void LayoutToolBox();
+    void LayoutViewPanel();
+    void FormResize();
+    void StartBeginnerHelp();
+    void StopBeginnerHelp();
+    void ToolBoxShowSearch();
+    void ToolBoxShowQuickHelp();
+    void ToolBoxHideAll();
+    void HideHelpBubble();
+    void ShowHelpBubble(int x, int y, const std::string& text);
+
+    // ---- List panes (ListPanes.cpp)
+    std::string ListEntryText(VT::ListPtr list) const;
+    void AddSourceEntry(VT::ListPtr source);
+    std::int32_t AddPlayListEntry(VT::ListPtr playList);
+    void UpdatePlayListEntry(std::int32_t row);
+    void SortPlayLists();
+    std::int32_t FindPlayListInfo(const std::string& name) const;
+    std::string MakeUniqueListName(const std::string& requested) const;
+    bool IsSourceIndex(std::int32_t row) const;
+    bool IsPlayListIndex(std::int32_t row) const;
+    void SelectSource(std::int32_t row);
+    void SelectPlayList(std::int32_t row);
+    void ShowNoSelection();
+    void UpdateListArrow();
+    void PlaceArrow(std::int32_t row, TListBox& box);
+    void HideArrowPanel();
+    // The row of the shown list in the pane of its kind, found by its handle; -1 when
+    // nothing is shown.
+    std::int32_t ShownRow() const;
+    void PlaylistListBoxDrawItem(TListBox& box, int index, const TRect& rect, TOwnerDrawState state);
+    void SourceListBoxMouseMove(TShiftState shift, int x, int y);
+    void PlaylistListBoxMouseMove(TShiftState shift, int x, int y);
+    void SourceListBoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    void PlaylistListBoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+
+    // ---- Song view (SongView.cpp)
+    void ShowSongs(std::shared_ptr<const VT::PlayList> songs);
+    void ShowPlaceholderRow(const std::string& text);
+    void UpdateStatusLine();
+    void SetPlayListLook();
+    void SetSourceLook();
+    void UpdateButtons();
+    // True while the view shows one of the rows "(No Songs)" or "(No Songs Found)",
+    // which stand for no song and are never taken as one.
+    bool ShowsPlaceholder() const { return showsPlaceholder_; }
+    void mp3ListViewData(TListItem& item);
+    void mp3ListViewColumnClick(int column);
+    void mp3ListViewSelectItem(int row, bool selected);
+    void mp3ListViewMouseUp(TMouseButton button, TShiftState shift, int x, int y);
+    // The song of a view row, rebuilt from the row's texts.
+    VT::Song SongFromItem(int row) const;
+
+    // ---- Search (Search.cpp)
+    void RefreshSongView();
+    void CancelSearchActionExecute();
+    void SearchWithinTextActionExecute();
+    void TitleEditChange();
+    void ArtistEditChange();
+    void YearEdit1Change();
+    void GenreEdit1Change();
+    void SearchWithinCheckBoxClick();
+    void TitleEditClick();
+    void ArtistEditClick();
+    void YearEdit1Click();
+    void GenreEdit1Click();
+    void TitleEditKeyDown(TKey& key, TShiftState shift);
+    void ArtistEditKeyDown(TKey& key, TShiftState shift);
+    void YearEdit1KeyDown(TKey& key, TShiftState shift);
+    void GenreEdit1KeyDown(TKey& key, TShiftState shift);
+    void YearEditSelect();
+    void GenreEditSelect();
+
+    // ---- Data (declaration order of the window's own fields)
+    bool FirstActivation = true;
+    ListViewVars ViewVars;
+    VT::FilterValues SearchState;
+    bool HelpRunning = false;
+    std::int32_t HelpStep = 1;
+    bool HelpBlinkOn = true;
+    float PaneRatio = 0.45f;
+    VT::Manager Model;
+    std::vector<ListInfo> SourceInfos;
+    std::vector<ListInfo> PlayListInfos;
+    VT::PlayList Scratch;
+    VT::PlayList Clipboard;
+    // Row i of the song view is song i. Shared with the shown list while the view shows
+    // it whole, so showing a large list copies nothing; a search result is a list of its own.
+    std::shared_ptr<const VT::PlayList> ShownSongs = std::make_shared<VT::PlayList>();
+    std::uint8_t PrevToolBoxState = 0;
+    std::uint8_t ToolBoxState = 1;
+    std::int32_t SlideStep = 8;
+    // The sort of the song view, one pair for the whole run.
+    std::int32_t LastSortColumn = 0;
+    std::int32_t SortDirection = 1;
+
+    // ---- Controls (AppFormControls.cpp builds them)
+    TPanel* SourcePanel = nullptr;
+    TLabel* SourceLabel = nullptr;
+    TListBox* SourceListBox = nullptr;
+    TPanel* PlayListPanel = nullptr;
+    TLabel* PlayListLabel = nullptr;
+    TListBox* PlaylistListBox = nullptr;
+    TSpeedButton* AddSongButton = nullptr;
+    TSpeedButton* CreateFolderButton = nullptr;
+    TSpeedButton* Play = nullptr;
+    TPanel* ArrowPanel = nullptr;
+    TImage* Image1 = nullptr;
+
+    TPanel* mp3ViewPanel = nullptr;
+    TLabel* CurrentListLabel = nullptr;
+    TListView* mp3ListView = nullptr;
+
+    TGroupBox* SearchGroupBox = nullptr;
+    TEdit* TitleEdit = nullptr;
+    TEdit* ArtistEdit = nullptr;
+    TComboBox* YearEdit = nullptr;
+    TComboBox* GenreEdit = nullptr;
+    TCheckBox* SearchWithinCheckBox = nullptr;
+    TImage* SFSGrey = nullptr;
+    TImage* SFSGreen = nullptr;
+    TImage* SFSBrown = nullptr;
+    TSpeedButton* ClearAll = nullptr;
+    TSpeedButton* ClearAllGreen = nullptr;
+    TSpeedButton* ClearAllBrown = nullptr;
+    TSpeedButton* LogicSearchGrey = nullptr;
+    TSpeedButton* LogicSearchGreen = nullptr;
+    TSpeedButton* LogicSearchBrown = nullptr;
+
+    TPanel* QuickHelpPanel = nullptr;
+    TPanel* StepOnePanel = nullptr;
+    TPanel* StepTwoPanel = nullptr;
+    TPanel* StepThreePanel = nullptr;
+    TPanel* StepFourPanel = nullptr;
+    TLabel* HelpStep1 = nullptr;
+    TLabel* HelpStep2 = nullptr;
+    TLabel* HelpStep3 = nullptr;
+    TLabel* HelpStep4 = nullptr;
+    TImage* Image2 = nullptr;
+    TImage* Image3 = nullptr;
+    TImage* Image4 = nullptr;
+    TStaticText* StaticText1 = nullptr;
+    TStaticText* StaticText2 = nullptr;
+    TStaticText* StaticText3 = nullptr;
+    TStaticText* StaticText4 = nullptr;
+    TPanel* HelpArrow = nullptr;
+    TImage* Arrow = nullptr;
+    TStaticText* HelpArrowMessage = nullptr;
+
+    TTimer* HelpTimer = nullptr;
+    TTimer* ToolBoxAnimate = nullptr;
+
+private:
+    void BuildListPanes();
+    void BuildSongView();
+    void BuildSearchBox();
+    void BuildQuickHelp();
+
+    bool showsPlaceholder_ = false;
+
+    // ---- Controls, private (AppFormControls.cpp)
+    void BuildStepPanels();
+    void BuildHelpBubble();
+    void BuildTimers();
+    void HookEvents();
+
+    // ---- Lifecycle, private (Lifecycle.cpp)
+    bool programFolderGiven_ = false;
+
+    // ---- Tool box, private (ToolBox.cpp)
+    void QuickHelpButtonDown();
+    void QuickHelpButtonUp();
+    void PlaceToolBox(int top, int viewHeight);
+    void ChangeToolBoxState(std::uint8_t state);
+
+    // ---- List panes, private (ListPanes.cpp)
+    enum class Pane { Sources, PlayLists };
+    TListBox& PaneBox(Pane pane) const;
+    std::vector<ListInfo>& PaneInfos(Pane pane);
+    void ShowList(Pane pane, std::int32_t row);
+    void SaveSearchStateOfShownList();
+    void ShowPaneHint(Pane pane, int x, int y);
+    void PaneMouseUp(Pane pane, int x, int y);
+    std::int32_t PlayListRow(const VT::ListPtr& playList) const;
+    // Folds only A to Z, so that the pane's order does not hang on the locale.
+    static std::string LowerCaseName(const std::string& name);
+    static std::string StripTrailingNumber(const std::string& name);
+    // The first run of digits, without leading zeros; "0" when there is none. Kept as
+    // digits so that no number in a name is too long for it.
+    static std::string ReadListNumber(const std::string& text);
+
+    // ---- Song view, private (SongView.cpp)
+    static constexpr const char* NothingShownText = "   No Play List or Source Selected";
+    enum class Look { PlayList, Source, Nothing };
+    void ApplyLook(Look look);
+    void ApplyListLook(Look look);
+    void SortShownList(std::uint8_t field);
+
+    // ---- Search, private (Search.cpp)
+    // What a search box shows while it holds no criterion; the form is built with them.
+    static constexpr const char* AllTitles = "all titles";
+    static constexpr const char* AllArtists = "all artists";
+    static constexpr const char* AllYears = "all years";
+    static constexpr const char* AllGenres = "all genres";
+    std::vector<VT::Filter::Criteria> SearchCriteria();
+    std::string YearCriterion();
+    void ShowSearchResult(std::vector<VT::Filter::Criteria> criteria);
+    // The entry a choice from a pick list took, as the box's OnClick found it: the click
+    // handler may empty the box before OnSelect follows.
+    int yearEntryAtClick_ = -1;
+    int genreEntryAtClick_ = -1;
+};
+
+extern TAppForm* AppForm;

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+
+class QPoint;
+class QString;
+class QWidget;
+
+namespace TestSupport {
+
+// Makes the one offscreen QApplication of the test program, once; it lives until the
+// process ends, since Qt cannot be set up twice in one process.
+void EnsureOffscreenQt();
+// The arguments it was made with, for an application object over it.
+int& ArgumentCount();
+char** Arguments();
+
+// Handles events until the condition holds; false when it still fails after a long wait.
+bool WaitUntil(const std::function<bool()>& condition);
+
+// Types the text into the widget key by key, also characters that have no key of their own.
+void Type(QWidget* widget, const QString& text);
+
+// A double click as the desktop delivers it: press, release, double click, release.
+void DoubleClick(QWidget* widget, const QPoint& at);
+
+// The pointer moves over the widget with no button held.
+void MoveMouse(QWidget* widget, const QPoint& at);
+
+} // namespace TestSupport
