@@ -37,19 +37,6 @@ TEST_F(ListPanes, AnEmptyFolderShowsTheGreyNothingShownState)
     EXPECT_FALSE(Form().ArrowPanel->Visible());
 }
 
-TEST_F(ListPanes, ListFilesShowAsNameAndCountWithThePlayListsSorted)
-{
-    WriteList(SongList("Music", 3), ".vts");
-    WriteList(SongList("rock", 2), ".vtl");
-    WriteList(SongList("Blues", 1), ".vtl");
-    WriteList(SongList("alpha", 0), ".vtl");
-    StartAndLoad();
-    EXPECT_EQ(Rows(*Form().SourceListBox), (std::vector<std::string>{"Music (3)"}));
-    EXPECT_EQ(Rows(*Form().PlaylistListBox), (std::vector<std::string>{"alpha (0)", "Blues (1)", "rock (2)"}));
-    for (int row = 0; row < 3; ++row)
-        EXPECT_EQ(Form().PlayListInfos[row].Handle->GetName(), Form().PlayListInfos[row].Name);
-}
-
 TEST_F(ListPanes, AClickOnARowShowsItsListWithTheArrowBesideIt)
 {
     AddSource(SongList("Music", 3));
