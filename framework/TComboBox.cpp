@@ -82,6 +82,9 @@ void TComboBox::PrepareEditor()
 
 int TComboBox::ItemIndex() const
 {
+    // Handlers of a choice may rewrite the text; the entry chosen stays what they read.
+    if (choosing_ >= 0)
+        return choosing_;
     const int index = box_->currentIndex();
     if (index < 0 || (style_ == csDropDown && Text() != (*items_)[index]))
         return -1;
@@ -115,17 +118,19 @@ void TComboBox::Chosen(int index)
 {
     if (style_ == csDropDown)
         box_->setEditText(text_->Keep((*items_)[index]));
-    if (OnClick)
-        OnClick();
-    Select();
+    Choose(index);
 }
 
-void TComboBox::Select()
+void TComboBox::Choose(int index)
 {
+    choosing_ = index;
+    if (OnClick)
+        OnClick();
     if (OnSelect)
         OnSelect();
     else if (OnChange)
         OnChange();
+    choosing_ = -1;
 }
 
 void TComboBox::Typed(const QString& text)
@@ -153,11 +158,8 @@ bool TComboBox::Complete(const QString& typed)
     const QString completed = text_->Keep((*items_)[found]);
     editor->setText(completed);
     editor->setSelection(static_cast<int>(typed.size()), static_cast<int>(completed.size() - typed.size()));
-    if (newChoice) {
-        if (OnClick)
-            OnClick();
-        Select();
-    }
+    if (newChoice)
+        Choose(found);
     return true;
 }
 

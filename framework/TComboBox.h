@@ -49,7 +49,8 @@ private:
 
     void PrepareEditor();
     void Chosen(int index);
-    void Select();
+    // Raises OnClick, then OnSelect, for the entry just chosen.
+    void Choose(int index);
     void Typed(const QString& text);
     bool Complete(const QString& typed);
 
@@ -59,4 +60,5 @@ private:
     TComboBoxStyle style_ = csDropDown;
     bool autoComplete_ = false;
     bool deleting_ = false;
+    int choosing_ = -1;
 };

@@ -1,5 +1,6 @@
 #include "mainform/Unit1.h"
 
+#include "dialogs/PictureButton.h"
 #include "mainform/GenreList.h"
 
 #include <array>
@@ -55,19 +56,19 @@ TImage* MakePicture(TControl& parent, const TRect& at, const std::string& pictur
     return image;
 }
 
-TSpeedButton* MakeButton(TControl& parent, const TRect& at, const std::string& picture, const std::string& hint)
-{
-    TSpeedButton* button = Place<TSpeedButton>(parent, at.Left, at.Top, at.Width(), at.Height());
-    button->LoadGlyph(picture);
-    button->SetHint(hint);
-    button->SetShowHint(!hint.empty());
-    return button;
-}
-
 void Describe(TControl& control, const std::string& hint)
 {
     control.SetHint(hint);
     control.SetShowHint(true);
+}
+
+// The handlers of the main window's buttons are hooked where the form's events are.
+TSpeedButton* MakeButton(TControl& parent, const TRect& at, const std::string& picture, const std::string& hint)
+{
+    TSpeedButton& button = MakePictureButton(parent, picture, at, {});
+    if (!hint.empty())
+        Describe(button, hint);
+    return &button;
 }
 
 TListBox* MakeListBox(TControl& parent, const TRect& at, TColor color)

@@ -152,7 +152,6 @@ void TAppForm::ArtistEditClick()
 
 void TAppForm::YearEdit1Click()
 {
-    yearEntryAtClick_ = YearEdit->ItemIndex();
     if (!SearchState.YearFromList)
         return;
     SearchState.YearFromList = false;
@@ -162,7 +161,6 @@ void TAppForm::YearEdit1Click()
 
 void TAppForm::GenreEdit1Click()
 {
-    genreEntryAtClick_ = GenreEdit->ItemIndex();
     if (!SearchState.GenrePlaceholder)
         return;
     SearchState.GenrePlaceholder = false;
@@ -199,7 +197,7 @@ void TAppForm::GenreEdit1KeyDown(TKey&, TShiftState)
 // The empty last entry of the list names no decade; it counts as "all years".
 void TAppForm::YearEditSelect()
 {
-    int entry = yearEntryAtClick_;
+    int entry = YearEdit->ItemIndex();
     if (entry < 0 || entry >= static_cast<int>(DecadePrefixes.size()))
         entry = 0;
     SearchState.YearFromList = true;
@@ -210,7 +208,7 @@ void TAppForm::YearEditSelect()
 
 void TAppForm::GenreEditSelect()
 {
-    const int entry = genreEntryAtClick_;
+    const int entry = GenreEdit->ItemIndex();
     if (entry >= 0 && entry < GenreEdit->Items().Count()) {
         SearchState.GenrePlaceholder = entry == 0;
         SetChangedText(*GenreEdit, GenreEdit->Items()[entry]);

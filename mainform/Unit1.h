@@ -275,10 +275,6 @@ private:
     std::vector<VT::Filter::Criteria> SearchCriteria();
     std::string YearCriterion();
     void ShowSearchResult(std::vector<VT::Filter::Criteria> criteria);
-    // The entry a choice from a pick list took, as the box's OnClick found it: the click
-    // handler may empty the box before OnSelect follows.
-    int yearEntryAtClick_ = -1;
-    int genreEntryAtClick_ = -1;
 };
 
 extern TAppForm* AppForm;

@@ -59,6 +59,14 @@ TEST_F(ComboBoxes, PutTheChosenTextInThenRaiseOnClickThenOnSelect)
     EXPECT_EQ(box.Text(), "1990s");
 }
 
+TEST_F(ComboBoxes, KeepTheChosenEntryForOnSelectWhenOnClickRewritesTheText)
+{
+    box.OnClick = [this] { box.SetText({}); };
+    ChooseFromList(2);
+    EXPECT_EQ(events, (std::vector<std::string>{"select 2"}));
+    EXPECT_EQ(box.ItemIndex(), -1) << "after the choice the emptied text names no entry";
+}
+
 TEST_F(ComboBoxes, RaiseOnChangeAfterAChoiceWhenNothingHandlesOnSelect)
 {
     box.OnSelect = nullptr;
