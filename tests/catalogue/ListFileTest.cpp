@@ -1,7 +1,7 @@
 #include "catalogue/Exceptions.h"
 #include "catalogue/PlayList.h"
 #include "platform/TextLines.h"
-#include "tests/catalogue/SongSamples.h"
+#include "tests/support/SongSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "catalogue/PlayListManager.h"
 #include "catalogue/SourceManager.h"
 #include "platform/FolderListing.h"
-#include "tests/catalogue/SongSamples.h"
+#include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "catalogue/Exceptions.h"
 #include "catalogue/Manager.h"
-#include "tests/catalogue/SongSamples.h"
+#include "tests/support/SongSamples.h"
 #include "tests/support/Mp3Writer.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,6 +1,6 @@
 #include "catalogue/Exceptions.h"
 #include "catalogue/PlayList.h"
-#include "tests/catalogue/SongSamples.h"
+#include "tests/support/SongSamples.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "catalogue/Song.h"
 #include "platform/Separator.h"
 #include "platform/TextLines.h"
-#include "tests/catalogue/SongSamples.h"
+#include "tests/support/SongSamples.h"
 
 #include <gtest/gtest.h>
 

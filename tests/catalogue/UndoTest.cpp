@@ -1,5 +1,5 @@
 #include "catalogue/Manager.h"
-#include "tests/catalogue/SongSamples.h"
+#include "tests/support/SongSamples.h"
 
 #include <gtest/gtest.h>
 

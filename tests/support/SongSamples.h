@@ -1,7 +1,9 @@
 #pragma once
 
+#include "catalogue/ListPtr.h"
 #include "catalogue/PlayList.h"
 #include "catalogue/Song.h"
+#include "tests/support/Mp3Writer.h"
 
 #include <string>
 #include <vector>
@@ -57,12 +59,44 @@ inline std::vector<std::string> Titles(const std::vector<VT::Song>& songs)
     return titles;
 }
 
+inline std::vector<std::string> Titles(const VT::PlayList& list)
+{
+    return Titles(list.songs);
+}
+
+// The names of the lists behind the handles, in their order.
+inline std::vector<std::string> Names(const std::vector<VT::ListPtr>& handles)
+{
+    std::vector<std::string> names;
+    for (const VT::ListPtr& handle : handles)
+        names.push_back(handle->GetName());
+    return names;
+}
+
+// The bytes of an MP3 file whose tag gives this title, artist "Band" and year "1999".
+inline std::string Tagged(const std::string& title)
+{
+    TestSupport::Id3v1 tag;
+    tag.title = title;
+    tag.artist = "Band";
+    tag.year = "1999";
+    return TestSupport::Mp3Bytes(tag);
+}
+
 inline VT::PlayList ListOf(const std::string& name, const std::vector<VT::Song>& songs)
 {
     VT::PlayList list;
     list.SetName(name);
     list.songs = songs;
     return list;
+}
+
+// The text of a list file holding this name and these songs.
+inline std::string FileOf(const std::string& name, const std::vector<VT::Song>& songs = {})
+{
+    std::string text;
+    ListOf(name, songs).Write(text);
+    return text;
 }
 
 // Every text of both songs equal, path and type included.
