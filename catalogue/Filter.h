@@ -12,7 +12,14 @@ namespace VT {
 // Selects songs of one list by criteria. Matching folds only A to Z to small letters.
 class Filter {
 public:
-    enum Field : std::uint8_t { Title = 0, Artist = 1, Album = 2, Date = 3, Genre = 4, FileName = 5 };
+    // The song field numbers, under the names the search and Auto List know them by.
+    using Field = SongField;
+    static constexpr Field Title = TitleField;
+    static constexpr Field Artist = ArtistField;
+    static constexpr Field Album = AlbumField;
+    static constexpr Field Date = YearField;
+    static constexpr Field Genre = GenreField;
+    static constexpr Field FileName = FileNameField;
     enum Operator : std::uint8_t { Contains = 0, DoesNotContain = 1, Is = 2, IsNot = 3, StartsWith = 4, EndsWith = 5 };
 
     class Criteria {

@@ -3,17 +3,20 @@
 #include "catalogue/Extension.h"
 #include "catalogue/FoldCase.h"
 
+#include "platform/FolderListing.h"
 #include "platform/Separator.h"
 
-#include <cctype>
+#include <algorithm>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace VT {
 
 namespace {
 
-// Leaves room in a 255-byte file name for a " (n)" suffix, an extension and ".tmp".
+// Leaves room in a 255-byte file name for a " (n)" counter of nine digits and an extension.
 constexpr std::size_t LongestStem = 200;
+constexpr std::size_t LongestCounter = 9;
 
 bool IsForbidden(unsigned char c)
 {
@@ -25,24 +28,29 @@ std::string CandidateStem(const std::string& stem, int number)
     return number == 1 ? stem : stem + " (" + std::to_string(number) + ")";
 }
 
-// True when `folded` is the folded stem itself or the stem with a " (n)" suffix, n >= 2.
+// A counter as CandidateStem writes it: 2 or more, without leading zeros.
+bool IsCounter(std::string_view digits)
+{
+    return !digits.empty() && digits.size() <= LongestCounter && digits.front() != '0'
+           && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })
+           && digits != "1";
+}
+
+// True when `folded` is the folded stem itself or the stem with a " (n)" counter.
 bool IsCandidateOf(std::string_view folded, std::string_view foldedStem)
 {
     if (folded == foldedStem)
         return true;
-    if (folded.size() < foldedStem.size() + 4 || folded.substr(0, foldedStem.size()) != foldedStem)
+    if (!folded.starts_with(foldedStem))
         return false;
-    std::string_view suffix = folded.substr(foldedStem.size());
-    if (suffix.substr(0, 2) != " (" || suffix.back() != ')')
-        return false;
-    const std::string_view digits = suffix.substr(2, suffix.size() - 3);
-    if (digits.empty() || digits.size() > 9 || digits.front() == '0')
-        return false;
-    for (char c : digits) {
-        if (!std::isdigit(static_cast<unsigned char>(c)))
-            return false;
-    }
-    return std::stoi(std::string(digits)) >= 2;
+    const std::string_view counter = folded.substr(foldedStem.size());
+    return counter.starts_with(" (") && counter.ends_with(')') && IsCounter(counter.substr(2, counter.size() - 3));
+}
+
+// True when the file's name is the stem, letter case aside, with or without a counter.
+bool CarriesStem(std::string_view fileName, std::string_view extension, std::string_view stem)
+{
+    return IsCandidateOf(FoldCase(fileName.substr(0, fileName.size() - extension.size())), FoldCase(stem));
 }
 
 // The file name of a previous path when it lies directly in the folder with the extension.
@@ -52,10 +60,8 @@ std::string_view PreviousFileName(const std::string& previousPath, const std::st
     if (previousPath.size() <= folder.size() || previousPath.compare(0, folder.size(), folder) != 0)
         return {};
     const std::string_view name = std::string_view(previousPath).substr(folder.size());
-    for (char c : name) {
-        if (Platform::IsSeparator(c))
-            return {};
-    }
+    if (std::any_of(name.begin(), name.end(), Platform::IsSeparator))
+        return {};
     return HasExtension(name, extension) ? name : std::string_view();
 }
 
@@ -73,39 +79,70 @@ std::string FileStemFor(std::string_view listName)
     return stem;
 }
 
-std::vector<std::string> ChooseFileNames(const std::vector<ListFileClaim>& lists, const std::string& folder,
-                                         std::string_view extension)
+std::vector<std::string> ChooseFileNames(const std::vector<ListFileClaim>& lists, const std::vector<std::string>& entries,
+                                         const std::string& folder, std::string_view extension)
 {
+    const std::unordered_set<std::string> present(entries.begin(), entries.end());
+    std::unordered_set<std::string> taken; // folded names at which no list may start a file
+    for (const std::string& entry : entries)
+        taken.insert(FoldCase(entry));
+    std::unordered_set<std::string> kept;
     std::vector<std::string> stems;
     stems.reserve(lists.size());
     for (const ListFileClaim& list : lists)
         stems.push_back(FileStemFor(list.name));
 
     std::vector<std::string> chosen(lists.size());
-    std::unordered_set<std::string> taken; // folded stems
-    // First the lists that can keep the file they came from.
+    // First the lists that can keep the file they came from: the very file, when it is
+    // still there and no list took it before, or the name, when nothing stands there.
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        const std::string_view previous = PreviousFileName(lists[i].previousPath, folder, extension);
-        if (previous.empty())
+        const std::string previous(PreviousFileName(lists[i].previousPath, folder, extension));
+        if (previous.empty() || !CarriesStem(previous, extension, stems[i]))
             continue;
-        const std::string_view previousStem = previous.substr(0, previous.size() - extension.size());
-        std::string folded = FoldCase(previousStem);
-        if (IsCandidateOf(folded, FoldCase(stems[i])) && taken.insert(std::move(folded)).second)
+        const bool free = present.contains(previous) ? !kept.contains(previous) : taken.insert(FoldCase(previous)).second;
+        if (free) {
+            kept.insert(previous);
             chosen[i] = previous;
+        }
     }
     // Then every other list takes the first free name in its run of candidates.
     for (std::size_t i = 0; i < lists.size(); ++i) {
-        if (!chosen[i].empty())
-            continue;
-        for (int number = 1;; ++number) {
-            const std::string candidate = CandidateStem(stems[i], number);
-            if (taken.insert(FoldCase(candidate)).second) {
-                chosen[i] = candidate + std::string(extension);
-                break;
-            }
+        for (int number = 1; chosen[i].empty(); ++number) {
+            std::string candidate = CandidateStem(stems[i], number) + std::string(extension);
+            if (taken.insert(FoldCase(candidate)).second)
+                chosen[i] = std::move(candidate);
         }
     }
     return chosen;
+}
+
+std::vector<std::string> StaleFiles(const std::vector<ListFileClaim>& lists, const std::vector<std::string>& chosen,
+                                    const std::vector<bool>& written, const std::string& folder,
+                                    std::string_view extension)
+{
+    // A previous file is stale only when every list that came from it is written.
+    std::unordered_map<std::string, bool> previousFiles;
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        const std::string_view previous = PreviousFileName(lists[i].previousPath, folder, extension);
+        if (!previous.empty())
+            previousFiles.try_emplace(std::string(previous), true).first->second &= written[i];
+    }
+    std::unordered_multimap<std::string, const std::string*> chosenByFold;
+    for (const std::string& name : chosen)
+        chosenByFold.emplace(FoldCase(name), &name);
+
+    std::vector<std::string> stale;
+    for (const auto& [file, allWritten] : previousFiles) {
+        const std::string& previous = file; // a lambda may not capture a structured binding in every compiler
+        // On a file system that ignores letter case, another spelling is the same file.
+        const auto [first, last] = chosenByFold.equal_range(FoldCase(previous));
+        const bool writtenTo = std::any_of(first, last, [&](const auto& entry) {
+            return *entry.second == previous || Platform::IsSameFile(folder + previous, folder + *entry.second);
+        });
+        if (allWritten && !writtenTo)
+            stale.push_back(folder + previous);
+    }
+    return stale;
 }
 
 } // namespace VT

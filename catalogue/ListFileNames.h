@@ -17,12 +17,21 @@ struct ListFileClaim {
     std::string previousPath;
 };
 
-// Chooses a distinct file name (stem and extension) in `folder` for every list, in order.
-// A list keeps its previous file when that file lies in the folder and carries the list's
-// stem (letter case aside), so a list read from "Mix.VTL" is written back there. Stems
-// that collide when letter case is ignored get " (2)", " (3)" and so on.
-std::vector<std::string> ChooseFileNames(const std::vector<ListFileClaim>& lists, const std::string& folder,
-                                         std::string_view extension);
+// Chooses a distinct file name (stem and extension) in `folder` for every list, in order,
+// given the names of the folder's entries now. A list keeps its previous file when that
+// file lies in the folder and carries the list's stem, letter case aside and with or
+// without a " (n)" counter, so a list read from "Mix.VTL" is written back there. Every
+// other list takes the first of "stem", "stem (2)", "stem (3)" ... at which no entry
+// stands and which no other list takes, letter case ignored: a save never writes over a
+// file that the load passed over, nor over one that still holds another list.
+std::vector<std::string> ChooseFileNames(const std::vector<ListFileClaim>& lists, const std::vector<std::string>& entries,
+                                         const std::string& folder, std::string_view extension);
 
+// The paths of the previous files that the save made stale: those of lists that were all
+// written safely to another file, leaving out every file that a list was written to.
+// Removing them keeps each list to one file, so the next load reads it once.
+std::vector<std::string> StaleFiles(const std::vector<ListFileClaim>& lists, const std::vector<std::string>& chosen,
+                                    const std::vector<bool>& written, const std::string& folder,
+                                    std::string_view extension);
 
 } // namespace VT

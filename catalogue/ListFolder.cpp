@@ -65,15 +65,18 @@ std::vector<ListPtr> ListSequence::Save(const std::string& folder)
     claims.reserve(lists_.size());
     for (const ListNode& node : lists_)
         claims.push_back({node.list->GetName(), node.list->GetFilePath()});
-    const std::vector<std::string> fileNames = ChooseFileNames(claims, folder, extension_);
+    const std::vector<std::string> fileNames =
+        ChooseFileNames(claims, Platform::ListFolder(folder).value_or(std::vector<std::string>()), folder, extension_);
 
     std::vector<ListPtr> failed;
+    std::vector<bool> written(lists_.size());
     std::size_t index = 0;
     for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
         const std::string path = folder + fileNames[index];
         std::string content;
         at->list->Write(content);
-        if (!Platform::ReplaceFile(path, content)) {
+        written[index] = Platform::ReplaceFile(path, content);
+        if (!written[index]) {
             failed.push_back(Handle(at));
             continue;
         }
@@ -81,6 +84,8 @@ std::vector<ListPtr> ListSequence::Save(const std::string& folder)
         if (at->list->GetFilePath() != path)
             Handle(at).Edit().SetFile(path);
     }
+    for (const std::string& stale : StaleFiles(claims, fileNames, written, folder, extension_))
+        Platform::DeleteFile(stale);
     return failed;
 }
 

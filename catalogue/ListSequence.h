@@ -38,9 +38,10 @@ public:
     static std::vector<PlayList> ReadFolder(const std::string& folder, std::string_view extension);
     std::vector<ListPtr> AddAll(std::vector<PlayList> lists);
 
-    // Writes every list into the folder, each into a file of its own named after it.
-    // A list whose file cannot be written keeps its old file; the handles of such lists
-    // are returned, and nothing is thrown.
+    // Writes every list into the folder, each into a file of its own named after it, and
+    // then removes the files that lists written elsewhere came from. A list whose file
+    // cannot be written keeps its old file; the handles of such lists are returned, and
+    // nothing is thrown.
     std::vector<ListPtr> Save(const std::string& folder);
 
 protected:

@@ -9,7 +9,7 @@ void PlayListManager::ExportM3U(const std::string& path, ListPtr list, bool full
 {
     std::string content;
     for (const Song& song : list->songs)
-        AppendRecordLine(content, full ? song.GetFullFileName() : song.GetFileName());
+        AppendPlayerLine(content, full ? song.GetFullFileName() : song.GetFileName());
     // Written whole beside the target and renamed over it, so a failure keeps the old file.
     if (!Platform::ReplaceFile(path, content))
         throw invalid_file();

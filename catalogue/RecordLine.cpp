@@ -20,40 +20,56 @@ constexpr bool WordHasByte(std::uint64_t word, unsigned char byte)
     return ((x - EveryByte) & ~x & EveryTopBit) != 0;
 }
 
+bool IsBreak(char byte, bool carriageReturnToo)
+{
+    return byte == '\n' || (carriageReturnToo && byte == '\r');
+}
+
 // Runs over every byte of every list file written, so it looks at eight bytes at a time.
-bool HasLineBreak(std::string_view text)
+bool HasBreak(std::string_view text, bool carriageReturnToo)
 {
     std::size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
         std::uint64_t word;
         std::memcpy(&word, text.data() + at, sizeof word);
-        if (WordHasByte(word, '\r') || WordHasByte(word, '\n'))
+        if (WordHasByte(word, '\n') || (carriageReturnToo && WordHasByte(word, '\r')))
             return true;
     }
     for (; at < text.size(); ++at) {
-        if (text[at] == '\r' || text[at] == '\n')
+        if (IsBreak(text[at], carriageReturnToo))
             return true;
     }
     return false;
+}
+
+void AppendWithBreaksAsBlanks(std::string& output, std::string_view text, bool carriageReturnToo)
+{
+    const std::size_t start = output.size();
+    output.append(text);
+    if (!HasBreak(text, carriageReturnToo))
+        return;
+    for (std::size_t i = start; i < output.size(); ++i) {
+        if (IsBreak(output[i], carriageReturnToo))
+            output[i] = ' ';
+    }
 }
 
 } // namespace
 
 void AppendRecordText(std::string& output, std::string_view text)
 {
-    const std::size_t start = output.size();
-    output.append(text);
-    if (!HasLineBreak(text))
-        return;
-    for (std::size_t i = start; i < output.size(); ++i) {
-        if (output[i] == '\r' || output[i] == '\n')
-            output[i] = ' ';
-    }
+    AppendWithBreaksAsBlanks(output, text, false);
 }
 
 void AppendRecordLine(std::string& output, std::string_view text)
 {
     AppendRecordText(output, text);
+    output.append(Platform::LineEnd);
+}
+
+void AppendPlayerLine(std::string& output, std::string_view text)
+{
+    AppendWithBreaksAsBlanks(output, text, true);
     output.append(Platform::LineEnd);
 }
 

@@ -1,18 +1,11 @@
 #include "platform/FileTail.h"
 
+#include "platform/File.h"
 #include "platform/FolderListing.h"
-
-#include <cstdio>
-#include <memory>
 
 namespace Platform {
 
 namespace {
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // Unbuffered: a tail is one read or one write, and a scan opens thousands of files.
 File OpenRegularFile(const std::string& path, const char* mode)

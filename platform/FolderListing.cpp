@@ -22,10 +22,18 @@ std::optional<std::vector<std::string>> ListFolder(const std::string& folder)
     return names;
 }
 
+bool CanNameFile(std::string_view path) { return path.find('\0') == std::string_view::npos; }
+
 bool IsRegularFile(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
+    return CanNameFile(path) && std::filesystem::is_regular_file(path, error);
+}
+
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
 }
 
 } // namespace Platform

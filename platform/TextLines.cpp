@@ -19,7 +19,9 @@ bool LineReader::OpenFile(const std::string& path, std::size_t block)
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     unread_ = error ? 0 : static_cast<std::size_t>(size);
-    buffer_.assign(std::max<std::size_t>(block, 1), '\0');
+    // A small file needs no whole block: most list files are far smaller, and a fresh
+    // block costs its pages whether they are read into or not.
+    buffer_.assign(std::clamp<std::size_t>(unread_ + 1, 1, std::max<std::size_t>(block, 1)), '\0');
     rest_ = {};
     failed_ = false;
     return true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <cstdio>
-#include <memory>
+#include "platform/File.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,13 +51,9 @@ private:
     const char* FindLineFeed() const;
     bool Refill();
 
-    struct FileCloser {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-
     std::string_view rest_;
     std::string buffer_;
-    std::unique_ptr<std::FILE, FileCloser> file_;
+    File file_;
     std::size_t unread_ = 0;
     bool failed_ = false;
 };

@@ -1,30 +1,53 @@
 #include "platform/WholeFile.h"
 
+#include "platform/File.h"
 #include "platform/FolderListing.h"
+#include "platform/Separator.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <memory>
+#include <random>
 #include <system_error>
 
 namespace Platform {
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-bool WriteAll(const std::string& path, std::string_view content)
+// A name in the folder of `path` that ends in ".tmp" whatever the path's own name, so
+// that what a killed process leaves behind is never taken for a file of the system.
+std::string TemporaryCandidate(const std::string& path)
 {
-    std::FILE* raw = std::fopen(path.c_str(), "wb");
-    if (raw == nullptr)
-        return false;
-    const bool written = std::fwrite(content.data(), 1, content.size(), raw) == content.size()
-                         && std::fflush(raw) == 0;
+    thread_local std::mt19937 random{std::random_device{}()};
+    const std::size_t separator = LastSeparator(path, 0, path.size());
+    const std::size_t folderEnd = separator == std::string::npos ? 0 : separator + 1;
+    char name[24];
+    std::snprintf(name, sizeof name, ".vt-%08x.tmp", static_cast<unsigned>(random()));
+    return path.substr(0, folderEnd) + name;
+}
+
+// Creates a file that did not exist before ("x" refuses an existing one), so that a
+// save never writes into, renames or removes a file that is not its own.
+File CreateTemporary(const std::string& path, std::string& temporary)
+{
+    constexpr int Attempts = 100;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        temporary = TemporaryCandidate(path);
+        errno = 0;
+        if (File file{std::fopen(temporary.c_str(), "wbx")})
+            return file;
+        if (errno != EEXIST)
+            break;
+    }
+    return nullptr;
+}
+
+bool WriteAndClose(File file, std::string_view content)
+{
+    const bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size()
+                         && std::fflush(file.get()) == 0;
     // A failed close can mean lost data on some file systems, so it counts too.
-    return std::fclose(raw) == 0 && written;
+    return std::fclose(file.release()) == 0 && written;
 }
 
 } // namespace
@@ -52,31 +75,28 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
     return content;
 }
 
-std::string TemporaryFileFor(const std::string& path) { return path + ".tmp"; }
-
 bool ReplaceFile(const std::string& path, std::string_view content)
 {
-    const std::string temporary = TemporaryFileFor(path);
-    // Whatever stands at the temporary name and is no file of ours, a folder say, stays.
-    const auto discardTemporary = [&temporary] {
-        std::error_code ignored;
-        if (IsRegularFile(temporary))
-            std::filesystem::remove(temporary, ignored);
+    if (!CanNameFile(path))
         return false;
-    };
-    if (!WriteAll(temporary, content))
-        return discardTemporary();
+    std::string temporary;
+    File file = CreateTemporary(path, temporary);
+    if (!file)
+        return false;
     std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error)
-        return discardTemporary();
-    return true;
+    if (WriteAndClose(std::move(file), content)) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
+    }
+    std::filesystem::remove(temporary, error);
+    return false;
 }
 
 bool DeleteFile(const std::string& path)
 {
     std::error_code error;
-    return std::filesystem::remove(path, error) && !error;
+    return CanNameFile(path) && std::filesystem::remove(path, error) && !error;
 }
 
 } // namespace Platform

@@ -9,13 +9,11 @@ namespace Platform {
 // The whole content of a regular file; nothing when it is no regular file or cannot be read.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
-// Writes `content` to a temporary file beside `path`, checks every write, then renames it
-// over `path`. On any failure the temporary file is removed and whatever stood at `path`
-// stays as it was. The temporary name ends in ".tmp", which no loader of this system takes.
+// Writes `content` to a new temporary file beside `path`, checks every write, then
+// renames it over `path`. On any failure the temporary file is removed and whatever stood
+// at `path` stays as it was. No other file is ever touched: the temporary one is created
+// under a name no file has, and that name ends in ".tmp", which no loader of this system takes.
 bool ReplaceFile(const std::string& path, std::string_view content);
-
-// The temporary file name that ReplaceFile uses for `path`.
-std::string TemporaryFileFor(const std::string& path);
 
 // Removes a file; false when it could not be removed (a missing file included).
 bool DeleteFile(const std::string& path);

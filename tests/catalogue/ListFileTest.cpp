@@ -5,15 +5,74 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
-using SongSamples::Titled;
-using SongSamples::Titles;
-using Strings = std::vector<std::string>;
+using namespace SongSamples;
 using VT::PlayList;
+using VT::Song;
+
+const Song Full = Make({.title = "Title", .artist = "Artist", .album = "Album", .genre = "Jazz", .year = "1971",
+                        .fileName = "f.mp3", .folder = "/music/jazz", .path = "/music/jazz/f.mp3", .type = "mp3"});
+
+// The record in its order: title, artist, album, genre, year, file name, folder, path, type.
+const std::string FullRecord = "SONG\r\nTitle\r\nArtist\r\nAlbum\r\nJazz\r\n1971\r\nf.mp3\r\n/music/jazz\r\n"
+                               "/music/jazz/f.mp3\r\nmp3\r\nEND SONG\r\n";
+
+std::string Written(const Song& song)
+{
+    std::string out;
+    song.Write(out);
+    EXPECT_EQ(out.size(), song.RecordSize());
+    return out;
+}
+
+// Reads a record back as the list-file reader does, its "SONG" line taken first.
+Song ReadBack(const std::string& record)
+{
+    Platform::LineReader input(record);
+    EXPECT_EQ(input.Next()->text, "SONG");
+    Song song;
+    song.Read(input);
+    return song;
+}
+
+TEST(SongRecord, IsElevenLinesThatReadBackWithEitherLineEnd)
+{
+    EXPECT_EQ(Written(Full), FullRecord);
+    EXPECT_EQ(Written(Song()), "SONG\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nEND SONG\r\n");
+    std::string bare = FullRecord;
+    std::erase(bare, '\r');
+    EXPECT_TRUE(SameTexts(ReadBack(bare), Full));
+    for (const Song& song : {Full, Make({.title = "Only a title", .path = "p"}), Song()})
+        EXPECT_TRUE(SameTexts(ReadBack(Written(song)), song)) << Written(song);
+}
+
+TEST(SongRecord, WritesALineFeedAtAnyPlaceOfAFieldAsABlankAndKeepsALoneCarriageReturn)
+{
+    const std::string plain = "abcdefghijklmnopqrstuvwx"; // three words of eight bytes
+    for (std::size_t at = 0; at < plain.size(); ++at) {
+        std::string title = plain;
+        title[at] = '\n';
+        std::string expected = plain;
+        expected[at] = ' ';
+        EXPECT_EQ(Written(Make({.title = title})).substr(6, plain.size() + 2), expected + "\r\n") << at;
+    }
+    EXPECT_EQ(ReadBack(Written(Make({.folder = "a\nb\r\nc"}))).GetFolder(), "a b\r c");
+    for (const std::string title : {"\rA\rB\r", "\r\r"})
+        EXPECT_EQ(ReadBack(Written(Make({.title = title}))).GetTitle(), title);
+}
+
+TEST(SongRecord, KeepsAPathThatIsNotTheFullFileNameByteForByte)
+{
+    const std::string record = "SONG\r\nT\r\n\r\n\r\n\r\n\r\nf.mp3\r\n/music\r\nC:\\music\\f.mp3\r\nmp3\r\nEND SONG\r\n";
+    EXPECT_EQ(Written(ReadBack(record)), record);
+    // A path read as the full file name stays when folder or file name change later.
+    Song moved = ReadBack(FullRecord);
+    moved.SetFolder("/elsewhere");
+    moved.SetFileName("g.mp3");
+    EXPECT_EQ(moved.GetPath(), "/music/jazz/f.mp3");
+    EXPECT_NE(Written(moved).find("\r\n/music/jazz/f.mp3\r\n"), std::string::npos);
+}
 
 std::string Record(const std::string& title, const std::string& closing = "END SONG")
 {
@@ -34,148 +93,59 @@ PlayList ReadList(const std::string& text, const std::string& path = "/lists/x.v
     return list;
 }
 
-std::string Written(const PlayList& list)
+TEST(ListFile, FramesTheRecordsWithHeaderCountAndEndLine)
 {
-    std::string out;
-    list.Write(out);
-    return out;
+    EXPECT_EQ(FileOf("Road Trip", {Titled("a"), Titled("b")}),
+              Header("Road Trip", "2") + Record("a") + Record("b") + "END VTFILE\r\n");
+    // A line break in the name would split the header.
+    EXPECT_EQ(FileOf("one\ntwo\r"), Header("one two\r", "0") + "END VTFILE\r\n");
 }
 
-TEST(ListFileWrite, FramesTheRecordsWithHeaderCountAndEndLine)
+TEST(ListFile, ReadsTheRecordsThatAreWholeWhateverTheCountSays)
 {
-    const PlayList list = SongSamples::ListOf("Road Trip", {Titled("a"), Titled("b")});
-    EXPECT_EQ(Written(list), Header("Road Trip", "2") + Record("a") + Record("b") + "END VTFILE\r\n");
-}
-
-TEST(ListFileWrite, WritesAnEmptyListAsSixLines)
-{
-    EXPECT_EQ(Written(SongSamples::ListOf("Empty", {})), "VTFILE\r\n-name-\r\nEmpty\r\n-count-\r\n0\r\nEND VTFILE\r\n");
-    EXPECT_EQ(Written(PlayList()), "VTFILE\r\n-name-\r\n\r\n-count-\r\n0\r\nEND VTFILE\r\n");
-    const PlayList back = ReadList(Written(SongSamples::ListOf("Empty", {})));
-    EXPECT_EQ(back.GetName(), "Empty");
-    EXPECT_TRUE(back.songs.empty());
-}
-
-TEST(ListFileWrite, WritesALineBreakInTheNameAsABlankSoTheFileReadsBack)
-{
-    PlayList list = SongSamples::ListOf("one\ntwo\r", {Titled("a")});
-    list.songs[0].SetAlbum("x\r\ny");
-    const std::string text = Written(list);
-    EXPECT_EQ(text.substr(0, Header("one two ", "1").size()), Header("one two ", "1"));
-    const PlayList back = ReadList(text);
-    EXPECT_EQ(back.GetName(), "one two ");
-    ASSERT_EQ(back.songs.size(), 1U);
-    EXPECT_EQ(back.songs[0].GetAlbum(), "x  y");
-}
-
-TEST(ListFileRead, RestoresNameSongsPathAndExtension)
-{
-    PlayList list = SongSamples::ListOf("Mix", {Titled("a"), SongSamples::Make({}), Titled("c", "c.mp3", "/x")});
-    const PlayList back = ReadList(Written(list), "/lists/Mix.VTL");
-    EXPECT_EQ(back.GetName(), "Mix");
-    ASSERT_EQ(back.songs.size(), 3U);
-    for (std::size_t i = 0; i < 3; ++i)
-        EXPECT_TRUE(SongSamples::SameTexts(back.songs[i], list.songs[i])) << i;
-    EXPECT_EQ(back.GetFilePath(), "/lists/Mix.VTL");
-    EXPECT_EQ(back.GetExtension(), ".VTL");
-}
-
-TEST(ListFileRead, TakesBareLineFeedsAsWell)
-{
-    std::string text = Written(SongSamples::ListOf("Mix", {Titled("a"), Titled("b")}));
-    std::erase(text, '\r');
-    const PlayList back = ReadList(text);
-    EXPECT_EQ(back.GetName(), "Mix");
-    EXPECT_EQ(Titles(back.songs), (Strings{"a", "b"}));
-    EXPECT_EQ(back.songs[1].GetPath(), "/music/b.mp3");
-}
-
-TEST(ListFileRead, CountsTheRecordsNotTheCountLine)
-{
-    const std::string two = Record("a") + Record("b") + "END VTFILE\r\n";
-    EXPECT_EQ(ReadList(Header("L", "5") + two).songs.size(), 2U);
-    EXPECT_EQ(ReadList(Header("L", "0") + Record("a") + two).songs.size(), 3U);
-    for (const char* count : {"-4", "x", "", " 7", "99999999999999999999", "2000000000"})
-        EXPECT_EQ(ReadList(Header("L", count) + two).songs.size(), 2U) << count;
-    // A damaged count must not make the reader claim room for songs the file cannot hold.
-    EXPECT_LT(ReadList(Header("L", "2000000000") + two).songs.capacity(), 100U);
-}
-
-TEST(ListFileRead, DropsADamagedRecordAndKeepsTheOthers)
-{
-    const std::string list = Header("L", "3") + Record("a", "END SONG.") + Record("b") + Record("c", "end song")
-                             + Record("d") + "END VTFILE\r\n";
-    EXPECT_EQ(Titles(ReadList(list).songs), (Strings{"b", "d"}));
-}
-
-TEST(ListFileRead, ARecordWithAnExtraLineLosesOnlyItself)
-{
-    std::string extra = Record("a");
-    extra.insert(extra.find("END SONG"), "extra\r\n");
-    EXPECT_EQ(Titles(ReadList(Header("L", "3") + extra + Record("b") + "END VTFILE\r\n").songs), (Strings{"b"}));
-}
-
-TEST(ListFileRead, ARecordMissingALineTakesTheNextRecordWithIt)
-{
-    std::string missing = Record("a");
-    missing.erase(missing.find("Band\r\n"), 6);
-    const std::string list = Header("L", "3") + missing + Record("b") + Record("c") + "END VTFILE\r\n";
-    EXPECT_EQ(Titles(ReadList(list).songs), (Strings{"c"}));
-}
-
-TEST(ListFileRead, StopsAtTheEndLineAndSkipsStrayLines)
-{
-    const std::string list =
-        Header("L", "1") + "\r\nEND SONG\r\nstray\r\n" + Record("a") + "END VTFILE\r\n" + Record("after");
-    EXPECT_EQ(Titles(ReadList(list).songs), (Strings{"a"}));
-}
-
-TEST(ListFileRead, KeepsEverySongWhenTheEndLineIsMissing)
-{
-    EXPECT_EQ(Titles(ReadList(Header("L", "2") + Record("a") + Record("b")).songs), (Strings{"a", "b"}));
-    EXPECT_EQ(Titles(ReadList(Header("L", "1") + Record("a") + "END VTFILE").songs), (Strings{"a"}));
-    // A last line without its line end is not looked at.
-    EXPECT_TRUE(ReadList(Header("L", "1") + "SONG").songs.empty());
-}
-
-TEST(ListFileRead, RefusesAnEmptyFileAsInvalid)
-{
-    EXPECT_THROW(ReadList(""), VT::invalid_file);
-    EXPECT_THROW(ReadList("VTFILE"), VT::invalid_file);
-}
-
-TEST(ListFileRead, RefusesADamagedHeader)
-{
-    const char* damaged[] = {
-        "VTFILE \r\n-name-\r\nL\r\n-count-\r\n0\r\nEND VTFILE\r\n",
-        "vtfile\r\n-name-\r\nL\r\n-count-\r\n0\r\nEND VTFILE\r\n",
-        "\r\n",
-        "VTFILE\r\n-Name-\r\nL\r\n-count-\r\n0\r\nEND VTFILE\r\n",
-        "VTFILE\r\n-name-\r\nL\r\ncount\r\n0\r\nEND VTFILE\r\n",
-        "VTFILE\r\n-name-\r\n-count-\r\n0\r\nEND VTFILE\r\n",
+    const std::string ab = Record("a") + Record("b");
+    std::string extraLine = Record("x");
+    extraLine.insert(extraLine.find("END SONG"), "extra\r\n");
+    std::string missingLine = Record("x");
+    missingLine.erase(missingLine.find("Band\r\n"), 6);
+    std::string bare = Header("L", "2") + ab;
+    std::erase(bare, '\r');
+    const std::pair<std::string, Strings> cases[] = {
+        {Header("L", "5") + ab + "END VTFILE\r\n", {"a", "b"}}, {Header("L", "0") + Record("c") + ab, {"c", "a", "b"}},
+        {Header("L", "-4") + ab, {"a", "b"}}, {Header("L", "x") + ab, {"a", "b"}}, {Header("L", " 7") + ab, {"a", "b"}},
+        {Header("L", "99999999999999999999") + ab, {"a", "b"}}, {bare, {"a", "b"}},
+        // A broken record is dropped and reading resumes after the lines it took.
+        {Header("L", "4") + Record("x", "END SONG.") + Record("a") + Record("y", "end song") + Record("z", "END SONG ")
+             + Record("b") + "SONG\r\nT\r\n\r\n\r\n\r\n\r\nf\r\nd\r\np\r\nmp3\r\n",
+         {"a", "b"}},
+        {Header("L", "2") + extraLine + ab, {"a", "b"}}, {Header("L", "3") + missingLine + Record("lost") + ab, {"a", "b"}},
+        {Header("L", "1") + "\r\nEND SONG\r\nstray\r\n" + Record("a") + "END VTFILE\r\n" + Record("after"), {"a"}},
+        {Header("L", "1") + Record("a") + "END VTFILE", {"a"}},
+        // A last line without its line end is not looked at.
+        {Header("L", "1") + Record("a") + "SONG", {"a"}},
+        {"VTFILE\r\n-name-\r\nL\r\n-count-\r\n", {}}, {"VTFILE\r\n-name-\r\nL\r\n-count-", {}},
     };
-    for (const char* text : damaged) {
-        PlayList list;
-        Platform::LineReader input(text);
-        EXPECT_THROW(list.Read(input, "/lists/x.vtl"), VT::bad_playlist) << text;
-        EXPECT_TRUE(list.GetFilePath().empty());
-        EXPECT_TRUE(list.GetExtension().empty());
+    for (const auto& [text, titles] : cases) {
+        const PlayList list = ReadList(text);
+        EXPECT_EQ(Titles(list.songs), titles) << text;
+        EXPECT_EQ(list.GetName() + list.GetFilePath() + list.GetExtension(), "L/lists/x.vtl.vtl");
     }
+    // A damaged count must not make the reader claim room for songs the file cannot hold.
+    EXPECT_LT(ReadList(Header("L", "2000000000") + ab).songs.capacity(), 100U);
 }
 
-TEST(ListFileRead, RefusesAHeaderThatEndsBeforeTheCountKeyword)
+TEST(ListFile, RefusesAnEmptyFileAndADamagedHeader)
 {
-    for (const char* text : {"VTFILE\r\n", "VTFILE\r\n-name-", "VTFILE\r\n-name-\r\n", "VTFILE\r\n-name-\r\nL\r\n"})
-        EXPECT_THROW(ReadList(text), VT::bad_playlist) << text;
-}
-
-TEST(ListFileRead, ReadsAFileEndingRightAfterTheCountKeywordAsAnEmptyList)
-{
-    for (const char* text : {"VTFILE\r\n-name-\r\nL\r\n-count-\r\n", "VTFILE\r\n-name-\r\nL\r\n-count-"}) {
-        const PlayList list = ReadList(text, "/lists/L.vtl");
-        EXPECT_EQ(list.GetName(), "L");
-        EXPECT_TRUE(list.songs.empty());
-        EXPECT_EQ(list.GetExtension(), ".vtl");
+    for (const char* empty : {"", "VTFILE"})
+        EXPECT_THROW(ReadList(empty), VT::invalid_file) << empty;
+    for (const char* damaged : {"VTFILE \r\n-name-\r\nL\r\n-count-\r\n0\r\n", "vtfile\r\n-name-\r\nL\r\n-count-\r\n0\r\n",
+                                "\r\n", "VTFILE\r\n-Name-\r\nL\r\n-count-\r\n0\r\n", "VTFILE\r\n-name-\r\nL\r\ncount\r\n0\r\n",
+                                "VTFILE\r\n-name-\r\n-count-\r\n0\r\n", "VTFILE\r\n", "VTFILE\r\n-name-",
+                                "VTFILE\r\n-name-\r\nL\r\n"}) {
+        PlayList list;
+        Platform::LineReader input(damaged);
+        EXPECT_THROW(list.Read(input, "/lists/x.vtl"), VT::bad_playlist) << damaged;
+        EXPECT_TRUE(list.GetFilePath().empty());
     }
 }
 

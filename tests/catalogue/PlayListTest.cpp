@@ -1,184 +1,126 @@
 #include "catalogue/Exceptions.h"
 #include "catalogue/PlayList.h"
+#include "platform/Separator.h"
 #include "tests/support/SongSamples.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
-
 namespace {
 
-using SongSamples::Titled;
-using SongSamples::Titles;
-using Strings = std::vector<std::string>;
+using namespace SongSamples;
 using VT::PlayList;
 using VT::Song;
 
-PlayList Abc() { return SongSamples::ListOf("abc", {Titled("a"), Titled("b"), Titled("c")}); }
+const Song Full = Make({.title = "Title", .artist = "Artist", .album = "Album", .genre = "Jazz", .year = "1971",
+                        .fileName = "f.mp3", .folder = "/music/jazz", .path = "/music/jazz/f.mp3", .type = "mp3"});
 
-TEST(PlayListAt, ReachesEveryIndexInsideTheListAndRefusesTheRest)
+TEST(Song, EqualityComparesTheFiveTagTextsOnlyAndTheSameEntryTheFileToo)
 {
-    PlayList list = Abc();
-    EXPECT_EQ(list.At(0).GetTitle(), "a");
-    EXPECT_EQ(list.At(2).GetTitle(), "c");
+    Song elsewhere = Full;
+    elsewhere.SetFileName("other.mp3");
+    EXPECT_TRUE(elsewhere == Full);
+    EXPECT_FALSE(elsewhere.IsSameEntry(Full));
+    EXPECT_TRUE(Song(Full).IsSameEntry(Full));
+    using Setter = void (Song::*)(std::string);
+    for (Setter set : {&Song::SetTitle, &Song::SetArtist, &Song::SetAlbum, &Song::SetYear, &Song::SetGenre}) {
+        Song changed = Full;
+        (changed.*set)("jazz"); // the genre differs in letter case alone
+        EXPECT_FALSE(changed == Full);
+    }
+}
+
+TEST(Song, ClearEmptiesTheTagTextsAndKeepsTheFile)
+{
+    Song song = Full;
+    song.Clear();
+    EXPECT_TRUE(SameTexts(song, Make({.fileName = "f.mp3", .folder = "/music/jazz", .path = "/music/jazz/f.mp3", .type = "mp3"})));
+}
+
+TEST(Song, NumbersItsFieldsAndJoinsFolderAndFileWithOneSeparator)
+{
+    const char* expected[] = {"Title", "Artist", "Album", "1971", "Jazz", "f.mp3"};
+    for (std::uint8_t field = 0; field < 6; ++field)
+        EXPECT_EQ(*Full.FieldText(field), expected[field]);
+    EXPECT_EQ(Full.FieldText(6), nullptr);
+    const std::string sep(1, Platform::Separator);
+    for (const std::string& folder : {"C:" + sep + "Music", std::string(), "ends" + sep})
+        EXPECT_EQ(Make({.fileName = "a.mp3", .folder = folder}).GetFullFileName(), folder + sep + "a.mp3");
+}
+
+TEST(PlayList, AtReachesEveryIndexInsideTheListAndRefusesTheRest)
+{
+    PlayList list = ListOf("abc", {Titled("a"), Titled("b"), Titled("c")});
+    EXPECT_EQ(&list.At(0), &list.songs.front());
     EXPECT_EQ(&list.At(2), &list.songs.back());
-    EXPECT_THROW(list.At(-1), VT::not_in_range);
-    EXPECT_THROW(list.At(3), VT::not_in_range);
-    EXPECT_THROW(PlayList().At(0), VT::not_in_range);
-    const PlayList& readOnly = list;
-    EXPECT_THROW(readOnly.At(3), VT::not_in_range);
-    EXPECT_EQ(Titles(list.songs), (Strings{"a", "b", "c"}));
+    for (std::int64_t index : {-1, 3})
+        EXPECT_THROW(list.At(index), VT::not_in_range) << index;
 }
 
-TEST(PlayListFindByField, ReturnsTheFirstSongWhoseFieldMatchesExactly)
+TEST(PlayList, FindByFieldReturnsTheFirstSongWhoseFieldMatchesExactly)
 {
-    PlayList list = Abc();
-    list.songs.push_back(Titled("d", "b.mp3", "/other"));
-    EXPECT_EQ(&list.FindByField("b.mp3", VT::FileNameField), &list.songs[1]);
-    EXPECT_EQ(&list.FindByField("c", VT::TitleField), &list.songs[2]);
-    EXPECT_EQ(&list.FindByField("Band", VT::ArtistField), &list.songs[0]);
-    EXPECT_EQ(&list.FindByField("Album", VT::AlbumField), &list.songs[0]);
-    EXPECT_EQ(&list.FindByField("1999", VT::YearField), &list.songs[0]);
-    EXPECT_EQ(&list.FindByField("Rock", VT::GenreField), &list.songs[0]);
+    PlayList list = ListOf("l", {Titled("a"), Titled("b"), Titled("c"), Titled("d", "b.mp3", "/other"), Song()});
+    struct Case { const char* text; std::uint8_t field; std::size_t found; }; // 5: not found
+    for (const Case c : {Case{"b.mp3", VT::FileNameField, 1}, Case{"c", VT::TitleField, 2}, Case{"Band", VT::ArtistField, 0},
+                         Case{"", VT::TitleField, 4}, Case{"B.MP3", VT::FileNameField, 5}, Case{"b ", VT::TitleField, 5},
+                         Case{"b.mp3", 6, 5}}) {
+        if (c.found < 5)
+            EXPECT_EQ(&list.FindByField(c.text, c.field), &list.songs[c.found]) << c.text;
+        else
+            EXPECT_THROW(list.FindByField(c.text, c.field), VT::not_found) << c.text;
+    }
 }
 
-TEST(PlayListFindByField, FailsOnCaseBlanksAndUnknownFieldNumbers)
+TEST(PlayList, InsertBeforePutsTheRunBeforeTheFirstSongWithEqualTagsOrAtTheEnd)
 {
-    PlayList list = Abc();
-    EXPECT_THROW(list.FindByField("B.MP3", VT::FileNameField), VT::not_found);
-    EXPECT_THROW(list.FindByField("b ", VT::TitleField), VT::not_found);
-    EXPECT_THROW(list.FindByField("b.mp3", 6), VT::not_found);
-    EXPECT_THROW(list.FindByField("", VT::TitleField), VT::not_found);
-    list.songs.push_back(Song());
-    EXPECT_EQ(&list.FindByField("", VT::TitleField), &list.songs[3]);
-    EXPECT_THROW(PlayList().FindByField("a", VT::TitleField), VT::not_found);
-}
-
-TEST(PlayListInsertBefore, PutsTheRunBeforeTheFirstEqualSongOrAtTheEnd)
-{
-    PlayList list = Abc();
-    list.InsertBefore({Titled("x"), Titled("y")}, Titled("b"));
-    EXPECT_EQ(Titles(list.songs), (Strings{"a", "x", "y", "b", "c"}));
+    PlayList list = ListOf("twins", {Titled("t", "one.mp3"), Titled("b"), Titled("t", "two.mp3")});
+    list.InsertBefore({Titled("x"), Titled("y")}, list.songs[2]);
     list.InsertBefore({Titled("z")}, Titled("missing"));
-    EXPECT_EQ(Titles(list.songs), (Strings{"a", "x", "y", "b", "c", "z"}));
-    list.InsertBefore({}, Titled("a"));
-    EXPECT_EQ(list.songs.size(), 6U);
+    EXPECT_EQ(Titles(list.songs), (Strings{"x", "y", "t", "b", "t", "z"}));
+    EXPECT_EQ(list.songs[2].GetFileName(), "one.mp3");
 }
 
-TEST(PlayListInsertBefore, TakesTheFirstSongWithEqualTagsWhateverItsFile)
+TEST(PlayList, RemoveSongsTakesForEachSongGivenItsFirstEntryInTheSameFile)
 {
-    PlayList list = SongSamples::ListOf("twins", {Titled("t", "one.mp3"), Titled("t", "two.mp3")});
-    list.InsertBefore({Titled("new")}, list.songs[1]);
-    EXPECT_EQ(Titles(list.songs), (Strings{"new", "t", "t"}));
-    EXPECT_EQ(list.songs[1].GetFileName(), "one.mp3");
-}
-
-TEST(PlayListRemoveSongs, RemovesOnlyTheNamedEntryOfASongWithTwins)
-{
-    PlayList list = SongSamples::ListOf("twins", {Titled("t", "one.mp3"), Titled("a"), Titled("t", "two.mp3")});
-    EXPECT_EQ(list.RemoveSongs({Titled("t", "two.mp3")}), 1U);
-    EXPECT_EQ(Titles(list.songs), (Strings{"t", "a"}));
+    Song otherYear = Titled("a");
+    otherYear.SetYear("2000");
+    PlayList list = ListOf("twins", {Titled("t", "one.mp3"), Titled("a"), Titled("t", "two.mp3"), Titled("a")});
+    EXPECT_EQ(list.RemoveSongs({Titled("t", "two.mp3"), Titled("a", "a.mp3", "/elsewhere"), otherYear}), 1U);
+    EXPECT_EQ(list.RemoveSongs({Titled("a"), Titled("a"), Titled("a")}), 2U);
+    EXPECT_EQ(Titles(list.songs), (Strings{"t"}));
     EXPECT_EQ(list.songs[0].GetFileName(), "one.mp3");
 }
 
-TEST(PlayListRemoveSongs, RemovesAtMostOneEntryPerSongGiven)
+TEST(PlayList, SortByFieldOrdersByUnsignedBytesAndReversesThatOrderForMinusOne)
 {
-    const Song twice = Titled("t");
-    PlayList list = SongSamples::ListOf("dup", {twice, Titled("a"), twice, twice});
-    EXPECT_EQ(list.RemoveSongs({twice, twice}), 2U);
-    EXPECT_EQ(Titles(list.songs), (Strings{"a", "t"}));
-}
-
-TEST(PlayListRemoveSongs, NeedsTheSameFolderFileNameAndTags)
-{
-    PlayList list = Abc();
-    Song otherFolder = Titled("a", "a.mp3", "/elsewhere");
-    Song otherTag = Titled("a");
-    otherTag.SetYear("2000");
-    EXPECT_EQ(list.RemoveSongs({otherFolder, otherTag, Titled("missing")}), 0U);
-    EXPECT_EQ(Titles(list.songs), (Strings{"a", "b", "c"}));
-    EXPECT_EQ(list.RemoveSongs({Titled("c"), Titled("a")}), 2U);
-    EXPECT_EQ(Titles(list.songs), (Strings{"b"}));
-}
-
-PlayList ListTitled(const Strings& titles)
-{
+    const Strings ascending = {"", "Ab", "Abc", "Zebra", "apple", "zoo", "\xC3\xA9t\xC3\xA9"};
     PlayList list;
-    for (const std::string& title : titles)
-        list.songs.push_back(Titled(title));
-    return list;
-}
-
-TEST(PlayListSortByField, OrdersByUnsignedBytesWithCaseCounting)
-{
-    PlayList list = ListTitled({"apple", "\xC3\xA9t\xC3\xA9", "Abc", "Zebra", "", "Ab", "zoo"});
-    list.SortByField(VT::TitleField, +1);
-    EXPECT_EQ(Titles(list.songs), (Strings{"", "Ab", "Abc", "Zebra", "apple", "zoo", "\xC3\xA9t\xC3\xA9"}));
+    for (const char* title : {"apple", "\xC3\xA9t\xC3\xA9", "Abc", "Zebra", "", "Ab", "zoo"})
+        list.songs.push_back(Titled(title, title + std::string(".mp3")));
+    list.SortByField(VT::TitleField, 7); // any direction but -1 ascends
+    EXPECT_EQ(Titles(list.songs), ascending);
+    EXPECT_TRUE(SameTexts(list.songs[1], Titled("Ab", "Ab.mp3")));
     list.SortByField(VT::TitleField, -1);
-    EXPECT_EQ(Titles(list.songs), (Strings{"\xC3\xA9t\xC3\xA9", "zoo", "apple", "Zebra", "Abc", "Ab", ""}));
+    EXPECT_EQ(Titles(list.songs), Strings(ascending.rbegin(), ascending.rend()));
+    // Songs of equal keys too, and for an unknown field the list is only reversed.
+    for (std::uint8_t field : {std::uint8_t{VT::ArtistField}, std::uint8_t{6}}) {
+        PlayList descending = list;
+        list.SortByField(field, +1);
+        descending.SortByField(field, -1);
+        const Strings up = Titles(list.songs);
+        EXPECT_EQ(Titles(descending.songs), Strings(up.rbegin(), up.rend()));
+    }
 }
 
-TEST(PlayListSortByField, SortsByEachNumberedField)
+TEST(PlayList, SortByFieldSortsByEachNumberedField)
 {
     PlayList list;
-    for (const char* text : {"b", "c", "a"}) {
-        list.songs.push_back(SongSamples::Make({.title = std::string("t") + text, .artist = text, .album = text,
-                                                .genre = text, .year = text, .fileName = text}));
-    }
+    for (const char* text : {"b", "c", "a"})
+        list.songs.push_back(Make({.title = std::string("t") + text, .artist = text, .album = text, .genre = text, .year = text, .fileName = text}));
     for (std::uint8_t field = 0; field <= VT::FileNameField; ++field) {
         PlayList sorted = list;
         sorted.SortByField(field, +1);
         EXPECT_EQ(Titles(sorted.songs), (Strings{"ta", "tb", "tc"})) << int(field);
     }
-}
-
-TEST(PlayListSortByField, KeepsEveryTextOfEachSongAndAnyOtherDirectionIsAscending)
-{
-    PlayList list = SongSamples::ListOf("x", {Titled("b", "1.mp3"), Titled("a", "2.mp3")});
-    list.SortByField(VT::TitleField, 7);
-    ASSERT_EQ(Titles(list.songs), (Strings{"a", "b"}));
-    EXPECT_TRUE(SongSamples::SameTexts(list.songs[0], Titled("a", "2.mp3")));
-    EXPECT_TRUE(SongSamples::SameTexts(list.songs[1], Titled("b", "1.mp3")));
-}
-
-TEST(PlayListSortByField, LeavesEmptyAndOneSongListsAlone)
-{
-    PlayList empty;
-    empty.SortByField(VT::TitleField, -1);
-    EXPECT_TRUE(empty.songs.empty());
-    PlayList one = ListTitled({"only"});
-    one.SortByField(VT::TitleField, -1);
-    one.SortByField(VT::FileNameField, +1);
-    EXPECT_EQ(Titles(one.songs), (Strings{"only"}));
-}
-
-TEST(PlayListSortByField, DescendingIsTheAscendingResultReversedEvenForAnUnknownField)
-{
-    for (std::uint8_t field : {std::uint8_t{VT::ArtistField}, std::uint8_t{6}}) {
-        PlayList ascending = ListTitled({"b", "a", "c", "d"});
-        PlayList descending = ascending;
-        ascending.SortByField(field, +1);
-        descending.SortByField(field, -1);
-        Strings reversed = Titles(ascending.songs);
-        std::reverse(reversed.begin(), reversed.end());
-        EXPECT_EQ(Titles(descending.songs), reversed) << int(field);
-        Strings sorted = reversed;
-        std::sort(sorted.begin(), sorted.end());
-        EXPECT_EQ(sorted, (Strings{"a", "b", "c", "d"}));
-    }
-}
-
-TEST(PlayListFile, RecordsThePathAndItsLastFourCharactersAsExtension)
-{
-    PlayList list;
-    list.SetFile("/lists/Mix.VTL");
-    EXPECT_EQ(list.GetFilePath(), "/lists/Mix.VTL");
-    EXPECT_EQ(list.GetExtension(), ".VTL");
-    list.SetExtension(".vtl");
-    EXPECT_EQ(list.GetExtension(), ".vtl");
-    EXPECT_EQ(list.GetFilePath(), "/lists/Mix.VTL");
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 
 namespace SongSamples {
 
+using Strings = std::vector<std::string>;
+
 // Every text of a song, path and type included, as a test wants them.
 struct Texts {
     std::string title{};

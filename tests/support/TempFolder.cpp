@@ -2,12 +2,15 @@
 
 #include "platform/Separator.h"
 
+#include <algorithm>
 #include <atomic>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace TestSupport {
 
@@ -58,6 +61,24 @@ std::string TempFolder::MakeFolder(std::string_view name) const
 {
     std::filesystem::create_directories(*this / name);
     return *this / name + Platform::Separator;
+}
+
+std::vector<std::string> TempFolder::Entries() const
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(path_))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+void LimitFileSize(std::size_t bytes, bool killed)
+{
+    std::signal(SIGXFSZ, killed ? SIG_DFL : SIG_IGN);
+    const rlimit noCore{0, 0};
+    setrlimit(RLIMIT_CORE, &noCore);
+    const rlimit size{bytes, bytes};
+    setrlimit(RLIMIT_FSIZE, &size);
 }
 
 } // namespace TestSupport

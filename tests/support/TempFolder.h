@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace TestSupport {
 
@@ -25,9 +27,16 @@ public:
     bool Exists(std::string_view name) const;
     // Makes a sub-folder and returns its path, ending in the separator.
     std::string MakeFolder(std::string_view name) const;
+    // The names of the folder's entries in byte order.
+    std::vector<std::string> Entries() const;
 
 private:
     std::string path_;
 };
+
+// For a forked child only (a death test): from now on no file grows past `bytes`. A write
+// beyond fails when `killed` is false, and kills the process when it is true, as a crash
+// in the middle of a save would.
+void LimitFileSize(std::size_t bytes, bool killed);
 
 } // namespace TestSupport

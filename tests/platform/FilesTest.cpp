@@ -1,0 +1,146 @@
+#include "platform/FileTail.h"
+#include "platform/TextLines.h"
+#include "platform/WholeFile.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <vector>
+
+namespace {
+
+using Platform::TailStatus;
+using Lines = std::vector<std::pair<std::string, bool>>;
+using Strings = std::vector<std::string>;
+using TestSupport::TempFolder;
+
+Lines AllLines(Platform::LineReader& reader)
+{
+    Lines lines;
+    while (auto line = reader.Next())
+        lines.emplace_back(std::string(line->text), line->terminated);
+    return lines;
+}
+
+Lines TextLines(std::string_view text)
+{
+    Platform::LineReader reader(text);
+    return AllLines(reader);
+}
+
+TEST(LineReader, DropsOnlyTheCarriageReturnBeforeALineFeed)
+{
+    EXPECT_EQ(TextLines("a\r\nb\nc"), (Lines{{"a", true}, {"b", true}, {"c", false}}));
+    EXPECT_EQ(TextLines("x\ry\r\r\n"), (Lines{{"x\ry\r", true}}));
+    EXPECT_EQ(TextLines("\r\n\n"), (Lines{{"", true}, {"", true}}));
+    EXPECT_TRUE(TextLines("").empty());
+}
+
+TEST(LineReader, ReadsAFileInBlocksLikeTheWholeTextAndCountsWhatIsLeft)
+{
+    TempFolder folder;
+    // Line ends split across blocks, a line longer than a block, a lone carriage return.
+    for (const std::string& text : Strings{"ab\r\ncdefghijklmnopqrstuvwxyz\r\n\r\nx\ry\n\nlast", "one\r\n", ""}) {
+        folder.Write("f.txt", text);
+        for (std::size_t block : {1U, 2U, 3U, 4U, 5U, 7U, 64U}) {
+            Platform::LineReader reader;
+            ASSERT_TRUE(reader.OpenFile(folder / "f.txt", block));
+            EXPECT_EQ(reader.Remaining(), text.size());
+            EXPECT_EQ(AllLines(reader), TextLines(text)) << block;
+            EXPECT_EQ(reader.Remaining(), 0U);
+            EXPECT_FALSE(reader.Failed());
+        }
+    }
+}
+
+TEST(ReadingFiles, TakesTheBytesOfARegularFileExactly)
+{
+    TempFolder folder;
+    const std::string bytes("0\0\r\n456789", 10);
+    folder.Write("f", bytes);
+    EXPECT_EQ(Platform::ReadWholeFile(folder / "f"), bytes);
+    char tail[10];
+    for (std::size_t count : {4U, 10U}) {
+        ASSERT_EQ(Platform::ReadTail(folder / "f", tail, count), TailStatus::Done);
+        EXPECT_EQ(std::string(tail, count), bytes.substr(10 - count));
+    }
+    EXPECT_EQ(Platform::ReadTail(folder / "f", tail, 11), TailStatus::TooShort);
+    ASSERT_EQ(Platform::WriteTail(folder / "f", "abcd", 4), TailStatus::Done);
+    EXPECT_EQ(Platform::WriteTail(folder / "f", "0123456789AB", 12), TailStatus::TooShort);
+    EXPECT_EQ(folder.Read("f"), bytes.substr(0, 6) + "abcd");
+}
+
+TEST(ReadingFiles, RefusesAtOnceWhatIsNoRegularFile)
+{
+    TempFolder folder;
+    folder.MakeFolder("dir.mp3");
+    // Opening a pipe for reading would wait for a writer that never comes.
+    ASSERT_EQ(mkfifo((folder / "pipe.mp3").c_str(), 0600), 0);
+    for (const char* name : {"missing.mp3", "dir.mp3", "pipe.mp3"}) {
+        char tail[4];
+        EXPECT_EQ(Platform::ReadTail(folder / name, tail, 4), TailStatus::CannotOpen) << name;
+        EXPECT_FALSE(Platform::ReadWholeFile(folder / name)) << name;
+        Platform::LineReader reader;
+        EXPECT_FALSE(reader.OpenFile(folder / name)) << name;
+    }
+}
+
+// Entries named as a careless save would name its temporary file; none is ours to touch.
+void WriteStrangers(const TempFolder& folder)
+{
+    folder.Write("list.vtl", "old");
+    folder.Write("list.vtl.tmp", "someone else's");
+    folder.MakeFolder("list.tmp");
+}
+
+TEST(ReplaceFile, WritesTheWholeContentAndTouchesNoOtherEntry)
+{
+    TempFolder folder;
+    WriteStrangers(folder);
+    ASSERT_TRUE(Platform::ReplaceFile(folder / "list.vtl", "new"));
+    EXPECT_EQ(folder.Read("list.vtl"), "new");
+    EXPECT_EQ(folder.Read("list.vtl.tmp"), "someone else's");
+    EXPECT_EQ(folder.Entries(), (Strings{"list.tmp", "list.vtl", "list.vtl.tmp"}));
+}
+
+TEST(ReplaceFile, OnFailureKeepsTheOldFileAndRemovesOnlyItsOwnTemporaryFile)
+{
+    TempFolder folder;
+    WriteStrangers(folder);
+    folder.MakeFolder("full.vtl/inside");
+    for (const std::string& name : Strings{"full.vtl", "missing/list.vtl", std::string("list.vtl\0x", 10)})
+        EXPECT_FALSE(Platform::ReplaceFile(folder / name, "new")) << name;
+    // A write that fails half-way: no file may grow past 100 bytes.
+    EXPECT_EXIT(
+        {
+            TestSupport::LimitFileSize(100, false);
+            std::exit(Platform::ReplaceFile(folder / "list.vtl", std::string(1000, 'x')) ? 1 : 0);
+        },
+        testing::ExitedWithCode(0), "");
+    EXPECT_EQ(folder.Read("list.vtl"), "old");
+    EXPECT_EQ(folder.Read("list.vtl.tmp"), "someone else's");
+    EXPECT_EQ(folder.Entries(), (Strings{"full.vtl", "list.tmp", "list.vtl", "list.vtl.tmp"}));
+}
+
+TEST(ReplaceFile, WhatAKilledSaveLeavesIsNoListFile)
+{
+    TempFolder folder;
+    folder.Write("list.vtl", "old");
+    EXPECT_EXIT(
+        {
+            TestSupport::LimitFileSize(100, true);
+            Platform::ReplaceFile(folder / "list.vtl", std::string(1000, 'x'));
+        },
+        testing::KilledBySignal(SIGXFSZ), "");
+    EXPECT_EQ(folder.Read("list.vtl"), "old");
+    // The temporary file stays behind, under a name no loader takes.
+    const Strings entries = folder.Entries();
+    ASSERT_EQ(entries.size(), 2U);
+    EXPECT_EQ(entries[1], "list.vtl");
+    EXPECT_TRUE(entries[0].ends_with(".tmp")) << entries[0];
+}
+
+} // namespace
