@@ -3,6 +3,9 @@
 #include "framework/TListView.h"
 #include "framework/TextConversion.h"
 
+#include <QFont>
+#include <QWidget>
+
 int ListViewModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : rows_;
@@ -15,9 +18,16 @@ int ListViewModel::columnCount(const QModelIndex& parent) const
 
 QVariant ListViewModel::data(const QModelIndex& index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid())
+    if (!index.isValid())
         return {};
-    return ToQt(view_.Fetch(index.row()).ColumnText(index.column()));
+    if (role == Qt::DisplayRole)
+        return ToQt(view_.Fetch(index.row()).ColumnText(index.column()));
+    if (role == Qt::FontRole && view_.ShowsUnderlined(index.row())) {
+        QFont font = view_.Widget()->font();
+        font.setUnderline(true);
+        return font;
+    }
+    return {};
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -45,6 +55,12 @@ void ListViewModel::InsertColumn(int index, const std::function<void()>& apply)
     beginInsertColumns({}, index, index);
     apply();
     endInsertColumns();
+}
+
+void ListViewModel::RowLookChanged(int row)
+{
+    if (row >= 0 && row < rows_)
+        emit dataChanged(index(row, 0), index(row, columnCount({}) - 1), {Qt::FontRole});
 }
 
 void ListViewModel::ColumnCaptionChanged(int index)

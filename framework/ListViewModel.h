@@ -22,6 +22,8 @@ public:
     void SetRows(int rows);
     void InsertColumn(int index, const std::function<void()>& apply);
     void ColumnCaptionChanged(int index);
+    // The row is drawn anew; nothing for -1.
+    void RowLookChanged(int row);
 
 private:
     TListView& view_;

@@ -29,16 +29,21 @@ QColor ToQColor(TColor color)
                   static_cast<int>((color >> 16) & 0xFF));
 }
 
-TColor FromQColor(const QColor& color)
-{
-    return static_cast<TColor>(color.red()) | static_cast<TColor>(color.green()) << 8
-        | static_cast<TColor>(color.blue()) << 16;
-}
-
 void PaintBackground(QWidget& widget, QPalette::ColorRole role, TColor color)
 {
     QPalette palette = widget.palette();
     palette.setColor(role, ToQColor(color));
+    MatchDisabledText(palette, ToQColor(color));
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
+}
+
+void MatchDisabledText(QPalette& palette, const QColor& background)
+{
+    for (const auto text : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        const QColor ink = palette.color(QPalette::Active, text);
+        palette.setColor(QPalette::Disabled, text,
+                         QColor((ink.red() + background.red()) / 2, (ink.green() + background.green()) / 2,
+                                (ink.blue() + background.blue()) / 2));
+    }
 }

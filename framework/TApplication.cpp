@@ -2,6 +2,7 @@
 
 #include "framework/HintTimingStyle.h"
 #include "framework/MainThread.h"
+#include "framework/OpenDisplay.h"
 #include "framework/TestHooks.h"
 #include "framework/TextConversion.h"
 #include "framework/WorkerRegistry.h"
@@ -40,7 +41,7 @@ TApplication::TApplication(int& argc, char** argv)
     : context_(std::make_unique<QObject>())
 {
     if (!QApplication::instance())
-        ownApplication_ = std::make_unique<QApplication>(argc, argv);
+        ownApplication_ = OpenDisplay(argc, argv);
     Application = this;
     ResetHooks();
     WorkerRegistry::Instance().Open();

@@ -14,7 +14,8 @@ class QObject;
 // hint timings. One exists while the program runs, reached through `Application`.
 class TApplication {
 public:
-    // Uses the running QApplication when there is one, else makes its own.
+    // Uses the running QApplication when there is one, else makes its own; without a
+    // display to open, the program ends there (see OpenDisplay).
     TApplication(int& argc, char** argv);
     TApplication(const TApplication&) = delete;
     TApplication& operator=(const TApplication&) = delete;

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QValidator>
 
 // Mirrors every change into the Qt box.
 class TComboBox::ComboItems final : public TStrings {
@@ -42,6 +43,25 @@ private:
     QComboBox& box_;
 };
 
+// Puts the text into the box's letter case: Qt's line edit asks it about every text as it
+// arrives, typed, pasted or set by the program.
+class TComboBox::CaseValidator final : public QValidator {
+public:
+    CaseValidator(const TComboBox& box, QObject* parent) : QValidator(parent), box_(box) {}
+
+    State validate(QString& input, int&) const override
+    {
+        if (box_.CharCase() == ecLowerCase)
+            input = input.toLower();
+        else if (box_.CharCase() == ecUpperCase)
+            input = input.toUpper();
+        return Acceptable;
+    }
+
+private:
+    const TComboBox& box_;
+};
+
 TComboBox::TComboBox(TControl& parent)
     : TControl(&parent, new QComboBox)
     , box_(static_cast<QComboBox*>(Widget()))
@@ -75,9 +95,28 @@ void TComboBox::PrepareEditor()
     QLineEdit* editor = box_->lineEdit();
     box_->setCompleter(nullptr);
     editor->setAcceptDrops(false);
+    editor->setValidator(new CaseValidator(*this, editor));
     editor->installEventFilter(Context());
     QObject::connect(editor, &QLineEdit::textEdited, Context(),
                      [this](const QString& text) { Typed(text); });
+}
+
+void TComboBox::SetCharCase(TEditCharCase charCase)
+{
+    charCase_ = charCase;
+    if (style_ == csDropDown)
+        ShowText(Text());
+}
+
+void TComboBox::SetDropDownCount(int count)
+{
+    box_->setMaxVisibleItems(count);
+}
+
+QString TComboBox::ShowText(const std::string& bytes)
+{
+    box_->setEditText(text_->Keep(bytes));
+    return box_->currentText();
 }
 
 int TComboBox::ItemIndex() const
@@ -95,7 +134,7 @@ void TComboBox::SetItemIndex(int index)
 {
     box_->setCurrentIndex(index);
     if (style_ == csDropDown)
-        box_->setEditText(text_->Keep(index >= 0 ? (*items_)[index] : std::string()));
+        ShowText(index >= 0 ? (*items_)[index] : std::string());
 }
 
 std::string TComboBox::Text() const
@@ -109,7 +148,7 @@ std::string TComboBox::Text() const
 void TComboBox::SetText(const std::string& text)
 {
     if (style_ == csDropDown)
-        box_->setEditText(text_->Keep(text));
+        ShowText(text);
     else
         box_->setCurrentIndex(items_->IndexOf(text));
 }
@@ -117,7 +156,7 @@ void TComboBox::SetText(const std::string& text)
 void TComboBox::Chosen(int index)
 {
     if (style_ == csDropDown)
-        box_->setEditText(text_->Keep((*items_)[index]));
+        ShowText((*items_)[index]);
     Choose(index);
 }
 
@@ -155,8 +194,7 @@ bool TComboBox::Complete(const QString& typed)
         return false;
     const bool newChoice = box_->currentIndex() != found;
     box_->setCurrentIndex(found);
-    const QString completed = text_->Keep((*items_)[found]);
-    editor->setText(completed);
+    const QString completed = ShowText((*items_)[found]);
     editor->setSelection(static_cast<int>(typed.size()), static_cast<int>(completed.size() - typed.size()));
     if (newChoice)
         Choose(found);

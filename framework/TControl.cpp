@@ -1,6 +1,7 @@
 #include "framework/TControl.h"
 
 #include "framework/ControlEvents.h"
+#include "framework/DrawHandlerScope.h"
 #include "framework/QtColors.h"
 #include "framework/QtCursors.h"
 #include "framework/QtFont.h"
@@ -84,9 +85,12 @@ void TControl::SetHeight(int height)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
+    const TRect before = Bounds();
     ApplyBounds(TRect{left, top, left + std::max(width, 0), top + std::max(height, 0)});
     RememberAnchorDistances();
     ClientResized();
+    if (DrawHandlerScope::Active() && Bounds() != before)
+        QMetaObject::invokeMethod(widget_, [widget = widget_] { widget->update(); }, Qt::QueuedConnection);
 }
 
 int TControl::ClientWidth() const
@@ -202,7 +206,7 @@ void TControl::SetColor(TColor color)
 
 void TControl::ApplyColor()
 {
-    PaintBackground(*client_, QPalette::Window, color_);
+    PaintBackground(*client_, client_->backgroundRole(), color_);
 }
 
 void TControl::ApplyFont()
@@ -211,12 +215,18 @@ void TControl::ApplyFont()
     QPalette palette = widget_->palette();
     palette.setColor(QPalette::WindowText, ToQColor(font_.Color()));
     palette.setColor(QPalette::Text, ToQColor(font_.Color()));
+    MatchDisabledText(palette, palette.color(widget_->backgroundRole()));
     widget_->setPalette(palette);
 }
 
 void TControl::SetCursor(TCursor cursor)
 {
     cursor_ = cursor;
+    ShowCursor(cursor);
+}
+
+void TControl::ShowCursor(TCursor cursor)
+{
     if (cursor == crDefault)
         client_->unsetCursor();
     else

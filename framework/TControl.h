@@ -129,6 +129,8 @@ protected:
     virtual void Resized() {}
     // Arranges the children after the client area may have changed size.
     void ClientResized();
+    // Shows the cursor over the client area, leaving the control's own Cursor as it is.
+    void ShowCursor(TCursor cursor);
 
     TColor color_ = clBtnFace;
 

@@ -56,12 +56,37 @@ void TForm::SetCaption(std::string caption)
 
 void TForm::SetMinWidth(int width)
 {
-    Widget()->setMinimumWidth(std::max(0, width - FrameExtra(*Widget()).width()));
+    minWidth_ = width;
+    ApplySizeLimits();
 }
 
 void TForm::SetMinHeight(int height)
 {
-    Widget()->setMinimumHeight(std::max(0, height - FrameExtra(*Widget()).height()));
+    minHeight_ = height;
+    ApplySizeLimits();
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style)
+{
+    borderStyle_ = style;
+    const Qt::WindowFlags dialogFlags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
+    Widget()->setWindowFlags(Qt::Window | (style == bsDialog ? dialogFlags : Qt::WindowFlags()));
+    ApplySizeLimits();
+}
+
+// A dialog keeps the size the program gives it; a sizeable form stays at least as large
+// as its minimum.
+void TForm::ApplySizeLimits()
+{
+    QWidget* window = Widget();
+    if (borderStyle_ == bsDialog) {
+        window->setFixedSize(window->size());
+        return;
+    }
+    const QSize extra = FrameExtra(*window);
+    window->setMinimumSize(std::max(0, minWidth_ - extra.width()), std::max(0, minHeight_ - extra.height()));
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
 }
 
 bool TForm::Active() const
@@ -79,8 +104,12 @@ void TForm::ApplyBounds(const TRect& bounds)
 {
     QWidget* window = Widget();
     const QSize extra = FrameExtra(*window);
+    const QSize size(bounds.Width() - extra.width(), bounds.Height() - extra.height());
     window->move(bounds.Left, bounds.Top);
-    window->resize(bounds.Width() - extra.width(), bounds.Height() - extra.height());
+    if (borderStyle_ == bsDialog)
+        window->setFixedSize(size);
+    else
+        window->resize(size);
     LayoutClient();
 }
 
@@ -184,15 +213,21 @@ void TForm::Close()
     if (!Enabled())
         return;
     const bool mainForm = Application && Application->MainForm() == this;
-    // From here on no worker step runs, also while OnClose saves what the model holds.
+    WorkerRegistry& workers = WorkerRegistry::Instance();
+    // No worker step runs while OnClose decides and saves what the model holds; a
+    // refused close lets them go on, a close that goes ahead ends them.
     if (mainForm)
-        WorkerRegistry::Instance().BeginClosing();
+        workers.HoldSteps();
     TCloseAction action = caHide;
     if (OnClose)
         OnClose(action);
-    if (action == caNone)
+    if (action == caNone) {
+        if (mainForm)
+            workers.ResumeSteps();
         return;
+    }
     if (mainForm) {
+        workers.BeginClosing();
         Hide();
         Application->Terminate();
     } else if (action == caMinimize) {

@@ -10,6 +10,8 @@ class QEventLoop;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
+// A dialog's border has a fixed size and no minimise or maximise button.
+enum TFormBorderStyle { bsSizeable, bsDialog };
 
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
@@ -29,6 +31,8 @@ public:
     void SetPosition(TPosition position) { position_ = position; }
     void SetMinWidth(int width);
     void SetMinHeight(int height);
+    // Set before the form is first shown: Qt hides a window whose border changes.
+    void SetBorderStyle(TFormBorderStyle style);
     bool Active() const;
 
     // Showing raises OnShow first, places the form by its Position and activates it.
@@ -63,12 +67,16 @@ private:
     explicit TForm(QWidget* window);
 
     void LayoutClient();
+    void ApplySizeLimits();
     void PlaceOnShow();
     int RunModalLoop();
     bool HandleDrop(QEvent& event);
 
     std::string caption_;
     TPosition position_ = poDesigned;
+    TFormBorderStyle borderStyle_ = bsSizeable;
+    int minWidth_ = 0;
+    int minHeight_ = 0;
     int modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "framework/TListBox.h"
 
+#include "framework/DrawHandlerScope.h"
 #include "framework/QtColors.h"
 #include "framework/TextConversion.h"
 
@@ -207,6 +208,7 @@ void TListBox::DrawItem(QPainter& painter, int index, const QRect& rect, TOwnerD
     painter.save();
     canvas_.Begin(painter);
     if (OnDrawItem) {
+        const DrawHandlerScope drawing;
         OnDrawItem(index, bounds, state);
     } else {
         canvas_.FillRect(bounds);

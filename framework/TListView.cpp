@@ -4,6 +4,7 @@
 #include "framework/QtColors.h"
 
 #include <QHeaderView>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
 
@@ -77,6 +78,8 @@ int TListView::RowCount() const
 void TListView::SetRowCount(int count)
 {
     model_->SetRows(std::max(count, 0));
+    if (hotRow_ >= RowCount())
+        SetHotRow(-1);
 }
 
 TListItem TListView::Fetch(int row) const
@@ -137,6 +140,37 @@ bool TListView::GridLines() const
 void TListView::SetGridLines(bool gridLines)
 {
     table_->setShowGrid(gridLines);
+}
+
+void TListView::SetHotTrackStyles(THotTrackStyles styles)
+{
+    SetHotRow(-1);
+    hotTrack_ = styles;
+}
+
+void TListView::SetHotRow(int row)
+{
+    if (row == hotRow_)
+        return;
+    const int before = hotRow_;
+    hotRow_ = row;
+    if (hotTrack_.HandPoint)
+        ShowCursor(row >= 0 ? crHandPoint : Cursor());
+    model_->RowLookChanged(before);
+    model_->RowLookChanged(row);
+}
+
+bool TListView::HandleEvent(QObject* watched, QEvent& event)
+{
+    if (watched == ClientWidget()) {
+        if (event.type() == QEvent::MouseMove) {
+            const QPoint at = static_cast<QMouseEvent&>(event).position().toPoint();
+            SetHotRow(GetItemAt(at.x(), at.y()));
+        } else if (event.type() == QEvent::Leave) {
+            SetHotRow(-1);
+        }
+    }
+    return TControl::HandleEvent(watched, event);
 }
 
 std::vector<int> TListView::SelectedRows() const

@@ -12,6 +12,12 @@
 class ListViewModel;
 class QTableView;
 
+// How the row under the mouse shows: with the hand cursor, with its text underlined.
+struct THotTrackStyles {
+    bool HandPoint = false;
+    bool UnderlineHot = false;
+};
+
 // A report of rows and columns whose rows are virtual: the view holds only their
 // number and asks OnData for a row's texts each time it draws the row, so a view of
 // any length costs nothing until painted. Rows are selected whole. Coordinates are
@@ -27,6 +33,7 @@ public:
     void SetMultiSelect(bool multiSelect);
     bool GridLines() const;
     void SetGridLines(bool gridLines);
+    void SetHotTrackStyles(THotTrackStyles styles);
 
     int SelCount() const;
     // The first selected row; -1 for none.
@@ -58,6 +65,7 @@ public:
 protected:
     void ApplyColor() override;
     void ApplyFont() override;
+    bool HandleEvent(QObject* watched, QEvent& event) override;
 
 private:
     friend class TListColumn;
@@ -75,6 +83,9 @@ private:
     void ColumnChanged(int index);
     void ColumnResized(int index, int width);
     int RowHeight() const;
+    // The row under the mouse, -1 when it is over no row or outside the view.
+    void SetHotRow(int row);
+    bool ShowsUnderlined(int row) const { return hotTrack_.UnderlineHot && row == hotRow_; }
 
     QTableView* table_ = nullptr;
     ListViewModel* model_ = nullptr;
@@ -82,4 +93,6 @@ private:
     TListColumns columns_{*this};
     bool multiSelect_ = false;
     bool resizing_ = false;
+    THotTrackStyles hotTrack_;
+    int hotRow_ = -1;
 };

@@ -3,7 +3,6 @@
 #include "framework/MainThread.h"
 
 #include <exception>
-#include <memory>
 
 struct WorkerRegistry::Call {
     explicit Call(const std::function<void()>& step) : step(step) {}
@@ -24,14 +23,37 @@ WorkerRegistry& WorkerRegistry::Instance()
 void WorkerRegistry::Open()
 {
     std::lock_guard lock(mutex_);
-    closing_ = false;
+    phase_ = Phase::Open;
+    held_.clear();
+}
+
+void WorkerRegistry::HoldSteps()
+{
+    std::lock_guard lock(mutex_);
+    if (phase_ == Phase::Open)
+        phase_ = Phase::Holding;
+}
+
+void WorkerRegistry::ResumeSteps()
+{
+    std::vector<std::shared_ptr<Call>> held;
+    {
+        std::lock_guard lock(mutex_);
+        if (phase_ != Phase::Holding)
+            return;
+        phase_ = Phase::Open;
+        held.swap(held_);
+    }
+    for (auto& call : held)
+        Post(std::move(call));
 }
 
 void WorkerRegistry::BeginClosing()
 {
     {
         std::lock_guard lock(mutex_);
-        closing_ = true;
+        phase_ = Phase::Closing;
+        held_.clear();
     }
     changed_.notify_all();
 }
@@ -64,15 +86,15 @@ void WorkerRegistry::RunStep(const std::function<void()>& step)
     auto call = std::make_shared<Call>(step);
     {
         std::lock_guard lock(mutex_);
-        if (closing_)
+        if (phase_ == Phase::Closing)
             throw WorkerAbandoned{};
     }
-    PostToMainThread([this, call] { RunOnMainThread(*call); });
+    Post(call);
     std::unique_lock lock(mutex_);
     // A step already running is waited for even while closing: it uses the worker's data.
     changed_.wait(lock, [&] {
         return call->state == Call::State::Done || call->state == Call::State::Dropped
-            || (closing_ && call->state == Call::State::Queued);
+            || (phase_ == Phase::Closing && call->state == Call::State::Queued);
     });
     if (call->state != Call::State::Done) {
         call->state = Call::State::Dropped;
@@ -82,26 +104,35 @@ void WorkerRegistry::RunStep(const std::function<void()>& step)
         std::rethrow_exception(call->failure);
 }
 
-void WorkerRegistry::RunOnMainThread(Call& call)
+void WorkerRegistry::Post(std::shared_ptr<Call> call)
+{
+    PostToMainThread([this, call = std::move(call)] { RunOnMainThread(call); });
+}
+
+void WorkerRegistry::RunOnMainThread(const std::shared_ptr<Call>& call)
 {
     bool dropped = false;
     {
         std::lock_guard lock(mutex_);
-        dropped = closing_ || call.state == Call::State::Dropped;
-        call.state = dropped ? Call::State::Dropped : Call::State::Running;
+        if (phase_ == Phase::Holding && call->state == Call::State::Queued) {
+            held_.push_back(call);
+            return;
+        }
+        dropped = phase_ == Phase::Closing || call->state == Call::State::Dropped;
+        call->state = dropped ? Call::State::Dropped : Call::State::Running;
     }
     if (dropped) {
         changed_.notify_all();
         return;
     }
     try {
-        call.step();
+        call->step();
     } catch (...) {
-        call.failure = std::current_exception();
+        call->failure = std::current_exception();
     }
     {
         std::lock_guard lock(mutex_);
-        call.state = Call::State::Done;
+        call->state = Call::State::Done;
     }
     changed_.notify_all();
 }

@@ -2,7 +2,9 @@
 
 #include <condition_variable>
 #include <functional>
+#include <memory>
 #include <mutex>
+#include <vector>
 
 // Thrown inside a worker whose step will never run because the main form has begun to
 // close; the thread's own wrapper swallows it, so the worker just ends.
@@ -16,6 +18,10 @@ public:
 
     // A new application starts: steps run again.
     void Open();
+    // The main form is asked whether it may close: steps that arrive wait for the answer.
+    void HoldSteps();
+    // It may not: the steps held meanwhile run, in order, and so do later ones.
+    void ResumeSteps();
     // From now on no step starts, and workers waiting for one are let go.
     void BeginClosing();
 
@@ -29,10 +35,14 @@ public:
 
 private:
     struct Call;
-    void RunOnMainThread(Call& call);
+    enum class Phase { Open, Holding, Closing };
+
+    void Post(std::shared_ptr<Call> call);
+    void RunOnMainThread(const std::shared_ptr<Call>& call);
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     int live_ = 0;
-    bool closing_ = false;
+    Phase phase_ = Phase::Open;
+    std::vector<std::shared_ptr<Call>> held_;
 };

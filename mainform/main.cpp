@@ -13,44 +13,9 @@
 #include "mainform/ProgramFolder.h"
 #include "mainform/Unit1.h"
 
-#include <QString>
-#include <QtGlobal>
-
-#include <cstdio>
-#include <cstdlib>
 #include <exception>
-#include <unistd.h>
 
 namespace {
-
-const char* const NoDisplay = "vesktunelo: no display to open the window on (DISPLAY is not set)\n";
-
-bool IsSet(const char* name)
-{
-    const char* value = std::getenv(name);
-    return value && *value;
-}
-
-bool HasDisplay()
-{
-    return IsSet("DISPLAY") || IsSet("WAYLAND_DISPLAY") || IsSet("QT_QPA_PLATFORM");
-}
-
-QtMessageHandler qtHandler = nullptr;
-
-// A display that is named but cannot be opened ends Qt with a fatal message; the program
-// then says so in one line and ends, instead of aborting with a crash dump.
-void EndOnFatal(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type != QtFatalMsg) {
-        qtHandler(type, context, message);
-        return;
-    }
-    const QString firstLine = message.section(QLatin1Char('\n'), 0, 0);
-    std::fprintf(stderr, "vesktunelo: the window cannot be opened: %s\n", firstLine.toLocal8Bit().constData());
-    std::fflush(stderr);
-    _exit(1);
-}
 
 void CreateWindows()
 {
@@ -72,11 +37,6 @@ void CreateWindows()
 
 int main(int argc, char** argv)
 {
-    if (!HasDisplay()) {
-        std::fputs(NoDisplay, stderr);
-        return 1;
-    }
-    qtHandler = qInstallMessageHandler(EndOnFatal);
     TApplication application(argc, argv);
     try {
         Application->Initialize();

@@ -1,45 +1,24 @@
 #include "tests/framework/FrameworkTest.h"
 
 #include "framework/QtColors.h"
-#include "framework/TForm.h"
-#include "framework/TPanel.h"
 
 #include <QHelpEvent>
-#include <QTest>
+#include <QLabel>
 #include <QToolTip>
-#include <QWidget>
 
-#include <vector>
+#include <cstdlib>
+#include <tuple>
 
 namespace {
 
-class Controls : public FrameworkTest {
+class Controls : public OnAForm {
 protected:
-    Controls()
-    {
-        form.SetBounds(0, 0, 400, 300);
-        panel.SetBounds(10, 20, 100, 50);
-    }
+    Controls() { panel.SetBounds(10, 20, 100, 50); }
 
-    TForm form;
     TPanel& panel = Make<TPanel>(form);
 };
 
-TEST_F(Controls, PlaceThemselvesInTheirParentsClientArea)
-{
-    EXPECT_EQ(panel.BoundsRect(), (TRect{10, 20, 110, 70}));
-    panel.SetLeft(30);
-    panel.SetWidth(80);
-    EXPECT_EQ(panel.BoundsRect(), (TRect{30, 20, 110, 70}));
-    EXPECT_EQ(panel.Widget()->parentWidget(), form.ClientWidget());
-    EXPECT_EQ(form.ClientWidth(), 400);
-    EXPECT_EQ(form.ClientHeight(), 300);
-    auto& inner = Make<TPanel>(panel);
-    inner.SetBounds(5, 5, 10, 10);
-    EXPECT_EQ(inner.Widget()->mapTo(form.ClientWidget(), QPoint(0, 0)), QPoint(35, 25));
-}
-
-TEST_F(Controls, KeepTheirDistancesToTheAnchoredEdges)
+TEST_F(Controls, KeepTheirPlaceInTheirParentAndTheirDistancesToTheAnchoredEdges)
 {
     auto& stretched = Make<TPanel>(form);
     stretched.SetBounds(10, 10, 380, 200);
@@ -48,135 +27,159 @@ TEST_F(Controls, KeepTheirDistancesToTheAnchoredEdges)
     corner.SetBounds(350, 250, 40, 40);
     corner.SetAnchors(akRight | akBottom);
     auto& inside = Make<TPanel>(stretched);
-    inside.SetBounds(300, 0, 70, 20);
+    inside.SetBounds(300, 5, 70, 20);
     inside.SetAnchors(akTop | akRight);
-
-    form.SetBounds(0, 0, 500, 350);
-
+    form.Widget()->resize(500, 350);
     EXPECT_EQ(stretched.BoundsRect(), (TRect{10, 10, 490, 260}));
     EXPECT_EQ(corner.BoundsRect(), (TRect{450, 300, 490, 340}));
-    EXPECT_EQ(inside.BoundsRect(), (TRect{400, 0, 470, 20}));
+    EXPECT_EQ(inside.Widget()->mapTo(form.ClientWidget(), QPoint(0, 0)), QPoint(410, 15));
     EXPECT_EQ(panel.BoundsRect(), (TRect{10, 20, 110, 70}));
 }
 
-TEST_F(Controls, ShrinkToNothingAndComeBackWhenTheParentGrowsAgain)
+using Maker = TControl& (*)(TControl& parent);
+
+template <class T>
+TControl& Plain(TControl& parent)
 {
-    panel.SetAnchors(akLeft | akRight);
-    form.SetBounds(0, 0, 100, 300);
-    EXPECT_EQ(panel.Width(), 0);
-    form.SetBounds(0, 0, 400, 300);
-    EXPECT_EQ(panel.Width(), 100);
+    return Make<T>(parent);
 }
 
-TEST_F(Controls, FollowAWindowResizedByTheUser)
+template <class T>
+TControl& Captioned(TControl& parent)
 {
-    panel.SetAnchors(akLeft | akTop | akRight);
-    form.Show();
-    form.Widget()->resize(450, 300);
-    EXPECT_EQ(panel.Width(), 150);
+    auto& control = Make<T>(parent);
+    control.SetCaption("Search within the text");
+    return control;
 }
 
-TEST_F(Controls, KeepVisibleEnabledAndColourAsSet)
+TControl& TransparentLabel(TControl& parent)
 {
-    EXPECT_TRUE(panel.Visible());
-    panel.Hide();
-    EXPECT_FALSE(panel.Visible());
-    EXPECT_TRUE(panel.Enabled());
+    auto& label = static_cast<TLabel&>(Captioned<TLabel>(parent));
+    label.SetAutoSize(false);
+    label.SetTransparent(true);
+    return label;
+}
+
+TControl& TransparentLabelOnGrey(TControl& parent)
+{
+    auto& grey = Make<TPanel>(parent);
+    grey.SetBounds(0, 0, 400, 100);
+    grey.SetColor(clGray);
+    return TransparentLabel(grey);
+}
+
+using Colouring = std::tuple<Maker, TColor, QColor>;
+
+class ControlColours : public Controls, public ::testing::WithParamInterface<Colouring> {};
+
+TEST_P(ControlColours, PaintTheirBackground)
+{
+    const auto& [make, color, shown] = GetParam();
+    TControl& control = make(form);
+    control.SetBounds(0, 0, 300, 30);
+    control.SetColor(color);
+    const QImage image = control.ClientWidget()->grab().toImage();
+    EXPECT_EQ(image.pixelColor(image.width() - 6, image.height() / 2), shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, ControlColours,
+                         ::testing::Values(Colouring(Plain<TPanel>, 0x80FFFF, QColor(0xFF, 0xFF, 0x80)),
+                                           Colouring(Plain<TLabel>, 10995878, QColor(0xA6, 0xC8, 0xA7)),
+                                           Colouring(Captioned<TCheckBox>, 8897218, QColor(0xC2, 0xC2, 0x87)),
+                                           Colouring(Plain<TEdit>, 14145495, QColor(215, 215, 215)),
+                                           Colouring(Plain<TListView>, 14145495, QColor(215, 215, 215)),
+                                           Colouring(TransparentLabelOnGrey, clRed, QColor(128, 128, 128))));
+
+// The number of pixels that stand out from the background: the ink of a text.
+int InkPixels(const QImage& image, const QColor& background)
+{
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += std::abs(qGray(image.pixel(x, y)) - qGray(background.rgb())) > 40 ? 1 : 0;
+    }
+    return ink;
+}
+
+class DisabledTexts : public Controls, public ::testing::WithParamInterface<std::tuple<Maker, TColor>> {};
+
+// The desktop's grey for a disabled text vanishes on a silver form.
+TEST_P(DisabledTexts, StayReadableOnGreyAndSilver)
+{
+    const auto& [make, background] = GetParam();
+    panel.SetColor(background);
+    TControl& control = make(panel);
+    control.SetBounds(0, 0, 280, 40);
+    control.SetColor(background);
     panel.SetEnabled(false);
-    EXPECT_FALSE(panel.Widget()->isEnabled());
-    panel.SetColor(0x80FFFF);
-    EXPECT_EQ(panel.Color(), 0x80FFFFu);
-    EXPECT_EQ(panel.Widget()->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0x80));
-    EXPECT_TRUE(panel.Widget()->autoFillBackground());
+    // Right of a check box's square, where only the text is.
+    const QImage text = control.ClientWidget()->grab().toImage().copy(24, 0, 256, 40);
+    EXPECT_GT(InkPixels(text, ToQColor(background)), 20);
 }
 
-TEST_F(Controls, ComeToTheFrontTakeTheFocusAndShowTheirCursor)
+INSTANTIATE_TEST_SUITE_P(Kinds, DisabledTexts,
+                         ::testing::Combine(::testing::Values<Maker>(TransparentLabel, Captioned<TStaticText>,
+                                                                     Captioned<TCheckBox>),
+                                            ::testing::Values(clGray, clSilver)));
+
+TEST_F(Controls, LabelsTakeTheSizeOfTheirTextWhileAutoSize)
 {
-    form.Show();
-    auto& over = Make<TPanel>(form);
-    over.SetBounds(10, 20, 100, 50);
-    EXPECT_EQ(form.ClientWidget()->childAt(50, 40), over.Widget());
-    panel.BringToFront();
-    EXPECT_EQ(form.ClientWidget()->childAt(50, 40), panel.Widget());
-    panel.SetCursor(crHandPoint);
-    EXPECT_EQ(panel.ClientWidget()->cursor().shape(), Qt::PointingHandCursor);
-    panel.Widget()->setFocusPolicy(Qt::StrongFocus);
-    ASSERT_TRUE(WaitUntil([&] { return form.Active(); }));
-    panel.SetFocus();
-    EXPECT_TRUE(panel.Focused());
+    auto& label = Make<TLabel>(form);
+    label.SetCaption("Title:");
+    const int width = label.Width();
+    label.Font().SetHeight(-16);
+    EXPECT_GT(label.Width(), width);
+    label.SetAutoSize(false);
+    label.SetWidth(5);
+    label.SetCaption("a much longer title");
+    EXPECT_EQ(label.Width(), 5);
 }
 
-TEST(Colors, ConvertBetweenTheFrameworksValuesAndQt)
+// Captions are bytes, shown as Windows-1252 when they are not UTF-8.
+TEST_F(Controls, StaticTextsBreakAtLineBreaksAndWrapWithinTheirFixedSize)
 {
-    EXPECT_EQ(ToQColor(0x0000FF), QColor(255, 0, 0));
-    EXPECT_EQ(ToQColor(10995878), QColor(0xA6, 0xC8, 0xA7));
-    EXPECT_EQ(FromQColor(QColor(0xA6, 0xC8, 0xA7)), 10995878u);
-    EXPECT_EQ(FromQColor(ToQColor(clSilver)), clSilver);
+    auto& text = Make<TStaticText>(form);
+    text.SetBounds(0, 0, 100, 137);
+    text.SetCaption("There was an error\r\nloading \x93" "Caf\xE9\x94");
+    auto* label = static_cast<QLabel*>(text.Widget());
+    EXPECT_EQ(label->text(), QString::fromUtf8("There was an error\nloading “Café”"));
+    EXPECT_TRUE(label->wordWrap());
+    EXPECT_EQ(text.BoundsRect(), (TRect{0, 0, 100, 137}));
 }
 
-TEST_F(Controls, RaiseClickThenMouseUpWithPositionAndButtons)
+TEST_F(Controls, RaiseTheMouseEventsWithPositionButtonsAndKeys)
 {
-    form.Show();
     std::vector<std::string> events;
     panel.OnClick = [&] { events.push_back("click"); };
+    panel.OnDblClick = [&] { events.push_back("double"); };
     panel.OnMouseUp = [&](TMouseButton button, TShiftState shift, int x, int y) {
         events.push_back("up " + std::to_string(button) + " " + std::to_string(shift.Flags) + " "
                          + std::to_string(x) + "," + std::to_string(y));
     };
+    panel.OnMouseMove = [&](TShiftState, int x, int y) {
+        events.push_back("move " + std::to_string(x) + "," + std::to_string(y));
+    };
     QTest::mouseClick(panel.Widget(), Qt::LeftButton, Qt::ShiftModifier, QPoint(7, 9));
     QTest::mouseClick(panel.Widget(), Qt::RightButton, Qt::ControlModifier, QPoint(3, 4));
-    EXPECT_EQ(events, (std::vector<std::string>{"click", "up 0 1 7,9", "up 1 4 3,4"}));
-}
-
-TEST_F(Controls, RaiseDoubleClickOnceAndNoSecondClick)
-{
-    form.Show();
-    int clicks = 0;
-    int doubleClicks = 0;
-    panel.OnClick = [&] { ++clicks; };
-    panel.OnDblClick = [&] { ++doubleClicks; };
     DoubleClick(panel.Widget(), QPoint(5, 5));
-    EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(doubleClicks, 1);
-}
-
-TEST_F(Controls, ReportMouseMovesWithoutAButtonHeld)
-{
-    form.Show();
-    std::vector<TPoint> moves;
-    panel.OnMouseMove = [&](TShiftState, int x, int y) { moves.push_back({x, y}); };
-    EXPECT_TRUE(panel.ClientWidget()->hasMouseTracking());
     MoveMouse(panel.Widget(), QPoint(12, 8));
-    EXPECT_EQ(moves, (std::vector<TPoint>{{12, 8}}));
+    EXPECT_EQ(events, (std::vector<std::string>{"click", "up 0 1 7,9", "up 1 4 3,4", "click", "up 0 0 5,5",
+                                                "double", "up 0 0 5,5", "move 12,8"}));
 }
 
 TEST_F(Controls, ShowTheirHintOnlyWhenShowHintIsSet)
 {
-    form.Show();
     panel.SetHint("Displays the list");
     QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), panel.Widget()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(panel.Widget(), &tip);
     EXPECT_FALSE(QToolTip::isVisible());
     panel.SetShowHint(true);
     QApplication::sendEvent(panel.Widget(), &tip);
-    EXPECT_TRUE(QToolTip::isVisible());
     EXPECT_EQ(QToolTip::text(), "Displays the list");
     panel.SetHint("A new text");
     EXPECT_EQ(QToolTip::text(), "A new text");
     panel.SetShowHint(false);
     EXPECT_TRUE(WaitUntil([] { return !QToolTip::isVisible(); }));
-}
-
-TEST_F(Controls, AreFreedWithTheirParentChildrenFirst)
-{
-    auto* group = new TForm;
-    auto& outer = Make<TPanel>(*group);
-    auto& inner = Make<TPanel>(outer);
-    QPointer<QWidget> innerWidget(inner.Widget());
-    QPointer<QWidget> window(group->Widget());
-    delete group;
-    EXPECT_TRUE(innerWidget.isNull());
-    EXPECT_TRUE(window.isNull());
 }
 
 } // namespace

@@ -1,12 +1,5 @@
 #include "tests/framework/FrameworkTest.h"
 
-#include "framework/Testing.h"
-#include "tests/support/QtTesting.h"
-
-#include <QApplication>
-#include <QDeadlineTimer>
-#include <QMouseEvent>
-#include <QTest>
 #include <QToolTip>
 
 FrameworkTest::FrameworkTest()
