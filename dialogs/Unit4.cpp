@@ -1,3 +1,5 @@
+// Unit4: TRenameListForm, the dialog that gives a play list another name.
+
 #include "dialogs/Unit4.h"
 
 TRenameListForm* RenameListForm = nullptr;

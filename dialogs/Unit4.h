@@ -1,8 +1,9 @@
 #pragma once
 
+// Unit4: TRenameListForm, the dialog that gives a play list another name.
+
 #include "framework/TForm.h"
 
-// The dialog that gives a play list another name.
 class TRenameListForm : public TForm {
 public:
     TRenameListForm();

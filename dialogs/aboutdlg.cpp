@@ -1,11 +1,14 @@
+// aboutdlg: TAbout, the About box.
+
 #include "dialogs/aboutdlg.h"
 
-#include "dialogs/PictureButton.h"
+#include "framework/PictureButton.h"
 
 TAbout* About = nullptr;
 
 TAbout::TAbout()
 {
+    SetBorderStyle(bsDialog);
     SetCaption("About");
     SetPosition(poMainFormCenter);
     SetClientWidth(301);

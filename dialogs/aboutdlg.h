@@ -1,12 +1,13 @@
 #pragma once
 
+// aboutdlg: TAbout, the About box.
+
 #include "framework/TForm.h"
 #include "framework/TImage.h"
 #include "framework/TPanel.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TStaticText.h"
 
-// The About box.
 class TAbout : public TForm {
 public:
     TAbout();

@@ -1,3 +1,5 @@
+// autotunelodlg: TAutoTuneloDialog, the dialog that builds a play list from criteria.
+
 #include "dialogs/autotunelodlg.h"
 
 TAutoTuneloDialog* AutoTuneloDialog = nullptr;

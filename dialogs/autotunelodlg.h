@@ -1,8 +1,9 @@
 #pragma once
 
+// autotunelodlg: TAutoTuneloDialog, the dialog that builds a play list from criteria.
+
 #include "framework/TForm.h"
 
-// The dialog that builds a play list from criteria.
 class TAutoTuneloDialog : public TForm {
 public:
     TAutoTuneloDialog();

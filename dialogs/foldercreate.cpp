@@ -1,3 +1,5 @@
+// foldercreate: TCreateFolderForm, the dialog that copies a play list's songs into a new folder.
+
 #include "dialogs/foldercreate.h"
 
 TCreateFolderForm* CreateFolderForm = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 
+// foldercreate: TCreateFolderForm, the dialog that copies a play list's songs into a new folder.
+
 #include "framework/TForm.h"
 
-// The dialog that copies a play list's songs into a new folder.
 class TCreateFolderForm : public TForm {
 public:
     TCreateFolderForm();

@@ -1,3 +1,5 @@
+// loadprogressbarform: TLoadProgressBar, the progress window of a folder scan.
+
 #include "dialogs/loadprogressbarform.h"
 
 TLoadProgressBar* LoadProgressBar = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 
+// loadprogressbarform: TLoadProgressBar, the progress window of a folder scan.
+
 #include "framework/TForm.h"
 
-// The progress window of a folder scan.
 class TLoadProgressBar : public TForm {
 public:
     TLoadProgressBar();

@@ -1,10 +1,9 @@
+// loadthread: TLoadThread, the start-up load of the lists and the window settings.
+
 #include "dialogs/loadthread.h"
 
-#include "catalogue/Catalogue.h"
-#include "mainform/Unit1.h"
-
-#include <optional>
-#include <vector>
+#include "catalogue/Exceptions.h"
+#include "catalogue/Manager.h"
 
 #if defined(__linux__)
 #include <pthread.h>
@@ -12,11 +11,8 @@
 
 namespace {
 
-using ListFiles = std::optional<std::vector<VT::PlayList>>;
-
-// The lists of one kind in the folder; nothing when the folder cannot be listed, which
-// the adding step reports.
-ListFiles ReadLists(std::vector<VT::PlayList> (*read)(const std::string&), const std::string& folder)
+// A folder that cannot be listed gives nothing, which the adding step reports.
+ReadLists ReadListFiles(std::vector<VT::PlayList> (*read)(const std::string&), const std::string& folder)
 {
     try {
         return read(folder);
@@ -27,9 +23,9 @@ ListFiles ReadLists(std::vector<VT::PlayList> (*read)(const std::string&), const
 
 } // namespace
 
-TLoadThread::TLoadThread(TAppForm& form)
-    : form_(form)
-    , folder_(form.ViewVars.ProgramFolder)
+TLoadThread::TLoadThread(std::string programFolder, LoadSteps steps)
+    : folder_(std::move(programFolder))
+    , steps_(std::move(steps))
 {
 }
 
@@ -43,10 +39,10 @@ void TLoadThread::SetName()
 void TLoadThread::Execute()
 {
     SetName();
-    ListFiles sources = ReadLists(&VT::Manager::ReadSourceFiles, folder_);
-    Synchronize([&] { form_.LoadSources(std::move(sources)); });
-    ListFiles playLists = ReadLists(&VT::Manager::ReadPlayListFiles, folder_);
-    Synchronize([&] { form_.LoadPlayLists(std::move(playLists)); });
-    Synchronize([this] { form_.LoadOptions(); });
-    Synchronize([this] { form_.LayoutToolBox(); });
+    ReadLists sources = ReadListFiles(&VT::Manager::ReadSourceFiles, folder_);
+    Synchronize([&] { steps_.LoadSources(std::move(sources)); });
+    ReadLists playLists = ReadListFiles(&VT::Manager::ReadPlayListFiles, folder_);
+    Synchronize([&] { steps_.LoadPlayLists(std::move(playLists)); });
+    Synchronize(steps_.LoadOptions);
+    Synchronize(steps_.LayoutToolBox);
 }

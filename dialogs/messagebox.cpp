@@ -1,25 +1,28 @@
+// messagebox: TMessageDialog, the one-button message box.
+
 #include "dialogs/messagebox.h"
 
-#include "dialogs/PictureButton.h"
+#include "framework/PictureButton.h"
 
 TMessageDialog* MessageDialog = nullptr;
 
 TMessageDialog::TMessageDialog()
 {
+    SetBorderStyle(bsDialog);
     SetCaption("Message!");
     SetPosition(poMainFormCenter);
     SetClientWidth(458);
     SetClientHeight(191);
     SetMinHeight(82);
-    Caption = &Make<TStaticText>(*this);
-    Caption->SetBounds(8, 8, 441, 137);
+    CaptionText = &Make<TStaticText>(*this);
+    CaptionText->SetBounds(8, 8, 441, 137);
     Ok = &MakePictureButton(*this, ":/ok.jpg", TRect{191, 154, 266, 179}, [this] { OkClick(); });
     Ok->SetAnchors(akBottom);
 }
 
 int TMessageDialog::ShowMessage(const std::string& text)
 {
-    Caption->SetCaption(text);
+    CaptionText->SetCaption(text);
     return ShowModal();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
+// messagebox: TMessageDialog, the one-button message box.
+
 #include "framework/TForm.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TStaticText.h"
 
 #include <string>
 
-// The one-button box through which most errors and notices are shown.
 class TMessageDialog : public TForm {
 public:
     TMessageDialog();
@@ -15,7 +16,8 @@ public:
     int ShowMessage(const std::string& text);
     void OkClick();
 
-    TStaticText* Caption = nullptr;
+    // Shows the message; the window's own caption stays Caption().
+    TStaticText* CaptionText = nullptr;
     TSpeedButton* Ok = nullptr;
 };
 

@@ -1,3 +1,5 @@
+// namelistform: TNameListForm, the dialog that names a new play list.
+
 #include "dialogs/namelistform.h"
 
 TNameListForm* NameListForm = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 
+// namelistform: TNameListForm, the dialog that names a new play list.
+
 #include "framework/TForm.h"
 
-// The dialog that names a new play list.
 class TNameListForm : public TForm {
 public:
     TNameListForm();

@@ -1,3 +1,5 @@
+// opendialog: TOpenDlg, the M3U file dialog.
+
 #include "dialogs/opendialog.h"
 
 TOpenDlg* OpenDlg = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 
+// opendialog: TOpenDlg, the M3U file dialog.
+
 #include "framework/TForm.h"
 
-// The M3U file dialog; each call gives its caption.
 class TOpenDlg : public TForm {
 public:
     TOpenDlg();

@@ -1,3 +1,5 @@
+// opensourcedialog: TOpenSourceDlg, the picker of a music folder to add as a source.
+
 #include "dialogs/opensourcedialog.h"
 
 TOpenSourceDlg* OpenSourceDlg = nullptr;

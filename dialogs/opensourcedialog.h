@@ -1,8 +1,9 @@
 #pragma once
 
+// opensourcedialog: TOpenSourceDlg, the picker of a music folder to add as a source.
+
 #include "framework/TForm.h"
 
-// The picker of a music folder to add as a source.
 class TOpenSourceDlg : public TForm {
 public:
     TOpenSourceDlg();

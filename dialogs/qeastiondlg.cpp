@@ -1,17 +1,20 @@
+// qeastiondlg: TQuestionDialog, the OK/Cancel question box.
+
 #include "dialogs/qeastiondlg.h"
 
-#include "dialogs/PictureButton.h"
+#include "framework/PictureButton.h"
 
 TQuestionDialog* QuestionDialog = nullptr;
 
 TQuestionDialog::TQuestionDialog()
 {
+    SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     SetClientWidth(317);
     SetClientHeight(143);
-    Caption = &Make<TStaticText>(*this);
-    Caption->SetBounds(8, 8, 301, 82);
-    Caption->SetAnchors(akLeft | akTop | akRight | akBottom);
+    CaptionText = &Make<TStaticText>(*this);
+    CaptionText->SetBounds(8, 8, 301, 82);
+    CaptionText->SetAnchors(akLeft | akTop | akRight | akBottom);
     Ok = &MakePictureButton(*this, ":/ok.jpg", TRect{72, 106, 147, 131}, [this] { OkClick(); });
     Cancel = &MakePictureButton(*this, ":/cancel.jpg", TRect{170, 106, 245, 131}, [this] { CancelClick(); });
     Ok->SetAnchors(akBottom);
@@ -21,7 +24,7 @@ TQuestionDialog::TQuestionDialog()
 int TQuestionDialog::Ask(const std::string& caption, const std::string& question)
 {
     SetCaption(caption);
-    Caption->SetCaption(question);
+    CaptionText->SetCaption(question);
     return ShowModal();
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
+// qeastiondlg: TQuestionDialog, the OK/Cancel question box.
+
 #include "framework/TForm.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TStaticText.h"
 
 #include <string>
 
-// The OK/Cancel question box.
 class TQuestionDialog : public TForm {
 public:
     TQuestionDialog();
@@ -17,7 +18,8 @@ public:
     void OkClick();
     void CancelClick();
 
-    TStaticText* Caption = nullptr;
+    // Shows the question; the window's own caption stays Caption().
+    TStaticText* CaptionText = nullptr;
     TSpeedButton* Ok = nullptr;
     TSpeedButton* Cancel = nullptr;
 };

@@ -1,3 +1,5 @@
+// selectfolder: TSelectFolderForm, the picker of the folder that receives a new folder.
+
 #include "dialogs/selectfolder.h"
 
 TSelectFolderForm* SelectFolderForm = nullptr;

@@ -1,8 +1,9 @@
 #pragma once
 
+// selectfolder: TSelectFolderForm, the picker of the folder that receives a new folder.
+
 #include "framework/TForm.h"
 
-// The picker of the folder that receives a new folder.
 class TSelectFolderForm : public TForm {
 public:
     TSelectFolderForm();

@@ -1,7 +1,9 @@
 #include "mainform/Unit1.h"
 
-#include "dialogs/PictureButton.h"
+#include "framework/PictureButton.h"
 #include "mainform/GenreList.h"
+#include "mainform/WindowColors.h"
+#include "mainform/YearList.h"
 
 #include <array>
 #include <string>
@@ -15,11 +17,6 @@ namespace {
 constexpr int DesignWidth = 792;
 constexpr int DesignHeight = 544;
 
-constexpr TColor SourceColor = 8897218;
-constexpr TColor PlayListColor = 10995878;
-constexpr TColor QuickHelpColor = 9670286;
-constexpr TColor HelpBubbleColor = 5614250;
-constexpr TColor ArrowColor = 4728576;
 constexpr TAnchors AllSides = akLeft | akTop | akRight | akBottom;
 
 const char* const FormFont = "MS Sans Serif";
@@ -102,10 +99,6 @@ constexpr std::array<ColumnLayout, 8> SongColumns{{
     {"Path", 0, 0, 1},
 }};
 
-// The Year pick list after its placeholder entry: the decades, then an empty entry.
-constexpr std::array<const char*, 10> YearEntries{"1920s", "1930s", "1940s", "1950s", "1960s",
-                                                  "1970s", "1980s", "1990s", "2000s", ""};
-
 } // namespace
 
 TAppForm::TAppForm()
@@ -136,7 +129,7 @@ void TAppForm::BuildListPanes()
     SourcePanel->SetBevelOuter(bvNone);
     SourceLabel = MakeLabel(*SourcePanel, 6, 4, "Your Music");
     SetFont(*SourceLabel, -13, true);
-    SourceListBox = MakeListBox(*SourcePanel, TRect{4, 24, 178, 238}, 11655384);
+    SourceListBox = MakeListBox(*SourcePanel, TRect{4, 24, 178, 238}, SourceBoxColor);
 
     PlayListPanel = Place<TPanel>(*this, 0, 245, 182, 299);
     PlayListPanel->SetAnchors(akLeft | akBottom);
@@ -144,7 +137,7 @@ void TAppForm::BuildListPanes()
     PlayListPanel->SetBevelOuter(bvNone);
     PlayListLabel = MakeLabel(*PlayListPanel, 6, 4, "Play Lists");
     SetFont(*PlayListLabel, -13, true);
-    PlaylistListBox = MakeListBox(*PlayListPanel, TRect{4, 24, 178, 261}, 13624015);
+    PlaylistListBox = MakeListBox(*PlayListPanel, TRect{4, 24, 178, 261}, PlayListBoxColor);
     AddSongButton = MakeButton(*PlayListPanel, TRect{4, 266, 60, 294}, ":/addsong.jpg",
                                "Select a play list to add the selected songs to (Ctrl + T)");
     CreateFolderButton = MakeButton(*PlayListPanel, TRect{63, 266, 119, 294}, ":/createfolder.jpg",
@@ -168,7 +161,7 @@ void TAppForm::BuildSongView()
     mp3ViewPanel = Place<TPanel>(*this, 184, 1, DesignWidth - 2 - 184, 472);
     mp3ViewPanel->SetAnchors(AllSides);
     mp3ViewPanel->SetBevelOuter(bvNone);
-    mp3ViewPanel->SetColor(clGray);
+    mp3ViewPanel->SetColor(ViewPanelColor);
 
     CurrentListLabel = Place<TLabel>(*mp3ViewPanel, 0, 0, mp3ViewPanel->Width(), 20);
     CurrentListLabel->SetAutoSize(false);
@@ -181,6 +174,7 @@ void TAppForm::BuildSongView()
     mp3ListView->SetAnchors(AllSides);
     mp3ListView->SetMultiSelect(true);
     mp3ListView->SetGridLines(true);
+    mp3ListView->SetHotTrackStyles(THotTrackStyles{.HandPoint = true, .UnderlineHot = true});
     mp3ListView->SetCursor(crCross);
     SetFont(*mp3ListView, -11);
     for (const ColumnLayout& layout : SongColumns) {
@@ -214,9 +208,10 @@ void TAppForm::BuildSearchBox()
 
     MakeLabel(*SearchGroupBox, 60, 47, "Year:");
     YearEdit = Place<TComboBox>(*SearchGroupBox, 100, 44, 180, 21);
+    YearEdit->SetCharCase(ecLowerCase);
     YearEdit->Items().Add(AllYears);
-    for (const char* entry : YearEntries)
-        YearEdit->Items().Add(entry);
+    for (std::string& entry : DecadeEntries())
+        YearEdit->Items().Add(std::move(entry));
     YearEdit->SetText(AllYears);
     Describe(*YearEdit, "Search by year");
     MakeLabel(*SearchGroupBox, 290, 47, "Genre:");
@@ -225,6 +220,8 @@ void TAppForm::BuildSearchBox()
     for (std::string& name : SortedGenreNames())
         GenreEdit->Items().Add(std::move(name));
     GenreEdit->SetAutoComplete(true);
+    GenreEdit->SetCharCase(ecLowerCase);
+    GenreEdit->SetDropDownCount(20);
     GenreEdit->SetText(AllGenres);
     Describe(*GenreEdit, "Search by genre");
 
@@ -275,7 +272,7 @@ void TAppForm::BuildStepPanels()
     for (std::size_t i = 0; i < steps.size(); ++i, left += 151) {
         const Step& step = steps[i];
         step.panel = Place<TPanel>(*QuickHelpPanel, left, 3, 148, 66);
-        step.panel->SetColor(clSilver);
+        step.panel->SetColor(StepPanelColor);
         step.panel->SetBevelOuter(bvNone);
         step.label = MakeLabel(*step.panel, 4, 2, "Step " + std::to_string(i + 1));
         SetFont(*step.label, -16, true);
@@ -297,7 +294,7 @@ void TAppForm::BuildHelpBubble()
     HelpArrow->SetColor(HelpBubbleColor);
     Arrow = MakePicture(*HelpArrow, TRect{4, 4, 52, 52}, ":/helparrow.jpg");
     HelpArrowMessage = Place<TStaticText>(*HelpArrow, 58, 4, 467, 49);
-    HelpArrowMessage->Font().SetColor(clMaroon);
+    HelpArrowMessage->Font().SetColor(HelpBubbleTextColor);
     SetFont(*HelpArrowMessage, -16, true);
     HelpArrowMessage->SetTransparent(true);
     HelpArrow->Hide();

@@ -29,7 +29,11 @@ void TAppForm::FormActivate()
         ViewVars.ProgramFolder = FolderOf(Application->ExeName());
     ShowNoSelection();
     LayoutViewPanel();
-    new TLoadThread(*this);
+    new TLoadThread(ViewVars.ProgramFolder,
+                    LoadSteps{.LoadSources = [this](ReadLists sources) { LoadSources(std::move(sources)); },
+                              .LoadPlayLists = [this](ReadLists playLists) { LoadPlayLists(std::move(playLists)); },
+                              .LoadOptions = [this] { LoadOptions(); },
+                              .LayoutToolBox = [this] { LayoutToolBox(); }});
     FirstActivation = false;
 }
 

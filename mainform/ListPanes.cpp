@@ -1,33 +1,12 @@
 #include "mainform/Unit1.h"
 
 #include "catalogue/FoldCase.h"
+#include "mainform/StatusLine.h"
+#include "mainform/UniqueListName.h"
 
 #include <algorithm>
 
 namespace {
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// Both texts are digits without leading zeros.
-bool NumberLess(const std::string& a, const std::string& b)
-{
-    return a.size() != b.size() ? a.size() < b.size() : a < b;
-}
-
-std::string NextNumber(std::string number)
-{
-    auto digit = number.rbegin();
-    for (; digit != number.rend() && *digit == '9'; ++digit)
-        *digit = '0';
-    if (digit == number.rend())
-        number.insert(number.begin(), '1');
-    else
-        ++*digit;
-    return number;
-}
 
 std::string SongCount(const VT::ListPtr& list)
 {
@@ -105,37 +84,13 @@ std::int32_t TAppForm::PlayListRow(const VT::ListPtr& playList) const
     return -1;
 }
 
-std::string TAppForm::StripTrailingNumber(const std::string& name)
-{
-    if (name.empty() || !IsDigit(name.back()))
-        return name;
-    const std::size_t blank = name.rfind(' ');
-    return blank == std::string::npos ? name : name.substr(0, blank);
-}
-
-std::string TAppForm::ReadListNumber(const std::string& text)
-{
-    const auto first = std::find_if(text.begin(), text.end(), IsDigit);
-    const auto end = std::find_if_not(first, text.end(), IsDigit);
-    const auto significant = std::find_if(first, end, [](char c) { return c != '0'; });
-    return significant == end ? "0" : std::string(significant, end);
-}
-
 std::string TAppForm::MakeUniqueListName(const std::string& requested) const
 {
-    const std::string base = StripTrailingNumber(requested);
-    std::string highest;
-    for (const ListInfo& info : PlayListInfos) {
-        const std::string& name = info.Handle->GetName();
-        if (name.compare(0, base.size(), base) != 0)
-            continue;
-        const std::string number = ReadListNumber(name.substr(base.size()));
-        if (highest.empty() || NumberLess(highest, number))
-            highest = number;
-    }
-    if (highest.empty())
-        return requested;
-    return base + " " + (highest == "0" ? std::string("2") : NextNumber(highest));
+    std::vector<std::string> names;
+    names.reserve(PlayListInfos.size());
+    for (const ListInfo& info : PlayListInfos)
+        names.push_back(info.Handle->GetName());
+    return UniqueListName(requested, names);
 }
 
 bool TAppForm::IsSourceIndex(std::int32_t row) const

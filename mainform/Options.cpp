@@ -2,128 +2,63 @@
 
 #include "platform/WholeFile.h"
 
-#include <cstdint>
-#include <limits>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace {
 
 const char* const OptionsFile = "options.opt";
-constexpr int ColumnCount = 8;
-
-// Reads signed decimal integers as a text stream does: white space skipped, an optional
-// sign, digits. Once a value cannot be read no later one is, and the caller keeps what
-// it had in their place.
-class IntegerReader {
-public:
-    explicit IntegerReader(std::string_view text) : text_(text) {}
-
-    std::optional<std::int32_t> Next()
-    {
-        if (failed_)
-            return std::nullopt;
-        SkipSpace();
-        const bool negative = Take('-');
-        if (!negative)
-            Take('+');
-        std::int64_t value = 0;
-        std::size_t digits = 0;
-        for (; at_ < text_.size() && IsDigit(text_[at_]); ++at_, ++digits) {
-            if (value <= std::numeric_limits<std::int32_t>::max())
-                value = value * 10 + (text_[at_] - '0');
-        }
-        if (negative)
-            value = -value;
-        if (digits == 0 || value < std::numeric_limits<std::int32_t>::min()
-            || value > std::numeric_limits<std::int32_t>::max()) {
-            failed_ = true;
-            return std::nullopt;
-        }
-        return static_cast<std::int32_t>(value);
-    }
-
-    // The last read ran into the end of the text.
-    bool ReachedEnd() const { return at_ == text_.size(); }
-
-private:
-    static bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-    static bool IsSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-    void SkipSpace()
-    {
-        while (at_ < text_.size() && IsSpace(text_[at_]))
-            ++at_;
-    }
-
-    bool Take(char c)
-    {
-        if (at_ == text_.size() || text_[at_] != c)
-            return false;
-        ++at_;
-        return true;
-    }
-
-    std::string_view text_;
-    std::size_t at_ = 0;
-    bool failed_ = false;
-};
-
-// The states and the kind are 8-bit: written sign-extended, read by their low 8 bits.
-int Written(std::uint8_t state)
-{
-    return static_cast<std::int8_t>(state);
-}
-
-void ReadState(IntegerReader& reader, std::uint8_t& state)
-{
-    if (const auto value = reader.Next())
-        state = static_cast<std::uint8_t>(*value);
-}
 
 } // namespace
 
-void TAppForm::SaveOptions()
+// With nothing shown the row is that of the play-list pane, which the reader then passes over.
+WindowOptions TAppForm::CurrentOptions() const
 {
-    if (ViewVars.ProgramFolder.empty())
-        return;
-    const std::uint8_t kind = Model.GetMode();
-    const std::int32_t row = kind == VT::Manager::NothingShown ? PlaylistListBox->ItemIndex() : ShownRow();
-    std::string content;
-    for (const int value : {Written(PrevToolBoxState), Written(ToolBoxState), Written(kind), row})
-        content += std::to_string(value) + "\r\n";
-    for (int column = 0; column < ColumnCount; ++column)
-        content += std::to_string(mp3ListView->Columns()[column].Width()) + "\r\n";
-    Platform::ReplaceFile(ViewVars.ProgramFolder + OptionsFile, content);
+    WindowOptions options{.PrevToolBoxState = PrevToolBoxState, .ToolBoxState = ToolBoxState};
+    options.ShownKind = Model.GetMode();
+    options.ShownRow = options.ShownKind == VT::Manager::NothingShown ? PlaylistListBox->ItemIndex() : ShownRow();
+    for (std::size_t column = 0; column < options.ColumnWidths.size(); ++column)
+        options.ColumnWidths[column] = mp3ListView->Columns()[static_cast<int>(column)].Width();
+    return options;
 }
 
+void TAppForm::SaveOptions()
+{
+    if (!optionsRead_)
+        return;
+    Platform::ReplaceFile(ViewVars.ProgramFolder + OptionsFile, FormatOptions(CurrentOptions()));
+}
+
+// Values the file does not give keep what the window has, the shown list included.
 void TAppForm::LoadOptions()
 {
+    optionsRead_ = true;
     const std::optional<std::string> content = Platform::ReadWholeFile(ViewVars.ProgramFolder + OptionsFile);
     if (!content) {
         HelpRunning = true;
         return;
     }
-    IntegerReader reader(*content);
-    ReadState(reader, PrevToolBoxState);
-    if (reader.ReachedEnd())
+    WindowOptions options = CurrentOptions();
+    const bool complete = ReadOptions(*content, options);
+    PrevToolBoxState = options.PrevToolBoxState;
+    if (!complete)
         return;
-    ReadState(reader, ToolBoxState);
-    const std::optional<std::int32_t> kind = reader.Next();
-    const std::optional<std::int32_t> row = reader.Next();
-    for (int column = 0; column < ColumnCount; ++column) {
-        if (const auto width = reader.Next())
-            mp3ListView->Columns()[column].SetWidth(*width);
-    }
-    // An unread kind or row leaves shown what is shown.
-    const int shownKind = kind ? static_cast<std::uint8_t>(*kind) : -1;
-    if (shownKind == VT::Manager::NothingShown)
-        ShowNoSelection();
-    else if (row && *row != -1 && shownKind == VT::Manager::SourceShown)
-        SelectSource(*row);
-    else if (row && *row != -1 && shownKind == VT::Manager::PlayListShown)
-        SelectPlayList(*row);
+    ToolBoxState = options.ToolBoxState;
+    for (std::size_t column = 0; column < options.ColumnWidths.size(); ++column)
+        mp3ListView->Columns()[static_cast<int>(column)].SetWidth(options.ColumnWidths[column]);
+    ShowStoredList(options.ShownKind, options.ShownRow);
     RefreshSongView();
     HelpRunning = true;
+}
+
+// A kind that names no list selects nothing, as does a row of none (-1); the select
+// routines pass over a row beyond their pane.
+void TAppForm::ShowStoredList(std::uint8_t kind, std::int32_t row)
+{
+    if (kind == VT::Manager::NothingShown)
+        ShowNoSelection();
+    else if (kind == VT::Manager::SourceShown && row != -1)
+        SelectSource(row);
+    else if (kind == VT::Manager::PlayListShown && row != -1)
+        SelectPlayList(row);
 }

@@ -1,17 +1,14 @@
 #include "mainform/Unit1.h"
 
+#include "mainform/YearList.h"
+
 #include <array>
-#include <string_view>
 #include <utility>
 
 namespace {
 
 constexpr const char* NoSongsText = "(No Songs)";
 constexpr const char* NoSongsFoundText = "(No Songs Found)";
-
-// The year prefix of each entry of the Year list that names a decade; entry 0 is
-// "all years". The 2000s take every year of the century.
-constexpr std::array<std::string_view, 10> DecadePrefixes{"", "192", "193", "194", "195", "196", "197", "198", "199", "20"};
 
 // A box still showing its placeholder gives no criterion and shows the placeholder
 // again; writing the text it already holds raises nothing.
@@ -194,15 +191,15 @@ void TAppForm::GenreEdit1KeyDown(TKey&, TShiftState)
     GenreEdit1Click();
 }
 
-// The empty last entry of the list names no decade; it counts as "all years".
+// An entry that names no decade, the empty last one too, counts as "all years", which
+// the refresh writes into the box.
 void TAppForm::YearEditSelect()
 {
-    int entry = YearEdit->ItemIndex();
-    if (entry < 0 || entry >= static_cast<int>(DecadePrefixes.size()))
-        entry = 0;
+    const int entry = YearEdit->ItemIndex();
     SearchState.YearFromList = true;
-    SetChangedText(*YearEdit, YearEdit->Items()[entry]);
-    SearchState.YearPrefix = DecadePrefixes[static_cast<std::size_t>(entry)];
+    SearchState.YearPrefix = DecadePrefix(entry);
+    if (!SearchState.YearPrefix.empty())
+        SetChangedText(*YearEdit, YearEdit->Items()[entry]);
     RefreshSongView();
 }
 

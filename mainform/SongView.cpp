@@ -1,20 +1,7 @@
 #include "mainform/Unit1.h"
 
-namespace {
-
-constexpr TColor PlayListColour = 10995878;
-constexpr TColor SourceColour = 8897218;
-constexpr TColor NothingColour = clSilver;
-constexpr TColor ViewPanelColour = clGray;
-constexpr TColor LiveBoxColour = 0xFFFFFF;
-constexpr TColor GreyBoxColour = 14145495;
-
-constexpr const char* SearchingPlayList = "   Searching Play List \"";
-constexpr const char* ViewingPlayList = "   Viewing Play List \"";
-constexpr const char* SearchingLibrary = "   Searching Library \"";
-constexpr const char* ViewingLibrary = "   Viewing Library \"";
-
-} // namespace
+#include "mainform/StatusLine.h"
+#include "mainform/WindowColors.h"
 
 void TAppForm::ShowSongs(std::shared_ptr<const VT::PlayList> songs)
 {
@@ -38,22 +25,14 @@ void TAppForm::ShowPlaceholderRow(const std::string& text)
 
 void TAppForm::UpdateStatusLine()
 {
-    const std::uint8_t mode = Model.GetMode();
-    if (mode == VT::Manager::NothingShown) {
-        CurrentListLabel->SetCaption(NothingShownText);
-        return;
+    ShownSongCount count{.kind = Model.GetMode(), .rows = ShownSongs->songs.size(), .placeholder = ShowsPlaceholder()};
+    std::string name;
+    if (count.kind != VT::Manager::NothingShown) {
+        const VT::ListPtr shown = Model.GetSelected();
+        count.total = shown->songs.size();
+        name = shown->GetName();
     }
-    const VT::ListPtr shown = Model.GetSelected();
-    const std::size_t count = ShownSongs->songs.size();
-    const std::size_t total = shown->songs.size();
-    const bool searching = count != total && total > 0;
-    const bool playList = mode == VT::Manager::PlayListShown;
-    std::string text = playList ? (searching ? SearchingPlayList : ViewingPlayList)
-                                : (searching ? SearchingLibrary : ViewingLibrary);
-    text += shown->GetName() + "\" (" + std::to_string(ShowsPlaceholder() ? 0 : count);
-    if (searching)
-        text += " of " + std::to_string(total);
-    CurrentListLabel->SetCaption(text + " songs)");
+    CurrentListLabel->SetCaption(StatusLineText(count, name));
 }
 
 // The colours and the pictures of the search box that tell which kind of list is shown.
@@ -62,13 +41,13 @@ void TAppForm::ApplyLook(Look look)
     const bool playList = look == Look::PlayList;
     const bool source = look == Look::Source;
     const bool nothing = look == Look::Nothing;
-    const TColor paneColour = playList ? PlayListColour : source ? SourceColour : NothingColour;
-    SearchGroupBox->SetColor(paneColour);
-    CurrentListLabel->SetColor(paneColour);
-    SearchWithinCheckBox->SetColor(paneColour);
-    mp3ViewPanel->SetColor(ViewPanelColour);
+    const TColor paneColor = playList ? PlayListColor : source ? SourceColor : NothingShownColor;
+    SearchGroupBox->SetColor(paneColor);
+    CurrentListLabel->SetColor(paneColor);
+    SearchWithinCheckBox->SetColor(paneColor);
+    mp3ViewPanel->SetColor(ViewPanelColor);
     for (TControl* box : std::initializer_list<TControl*>{mp3ListView, TitleEdit, ArtistEdit, YearEdit, GenreEdit})
-        box->SetColor(nothing ? GreyBoxColour : LiveBoxColour);
+        box->SetColor(nothing ? GreyBoxColor : LiveBoxColor);
     SFSGrey->SetVisible(nothing);
     SFSGreen->SetVisible(playList);
     SFSBrown->SetVisible(source);

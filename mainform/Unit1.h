@@ -1,5 +1,7 @@
 #pragma once
 
+// Unit1: TAppForm, the main window, and the view state it shares between its parts.
+
 #include "catalogue/Catalogue.h"
 #include "framework/TCheckBox.h"
 #include "framework/TComboBox.h"
@@ -16,6 +18,7 @@
 #include "framework/TTimer.h"
 #include "mainform/FilterValues.h"
 #include "mainform/ListInfo.h"
+#include "mainform/OptionsFile.h"
 
 #include <array>
 #include <cstdint>
@@ -237,6 +240,13 @@ private:
     // ---- Lifecycle, private (Lifecycle.cpp)
     bool programFolderGiven_ = false;
 
+    // ---- Options file, private (Options.cpp)
+    WindowOptions CurrentOptions() const;
+    void ShowStoredList(std::uint8_t kind, std::int32_t row);
+    // Until the load has read "options.opt", closing leaves the file as it is: the window
+    // would only write its first-run settings over the ones the user left.
+    bool optionsRead_ = false;
+
     // ---- Tool box, private (ToolBox.cpp)
     void QuickHelpButtonDown();
     void QuickHelpButtonUp();
@@ -254,13 +264,8 @@ private:
     std::int32_t PlayListRow(const VT::ListPtr& playList) const;
     // Folds only A to Z, so that the pane's order does not hang on the locale.
     static std::string LowerCaseName(const std::string& name);
-    static std::string StripTrailingNumber(const std::string& name);
-    // The first run of digits, without leading zeros; "0" when there is none. Kept as
-    // digits so that no number in a name is too long for it.
-    static std::string ReadListNumber(const std::string& text);
 
     // ---- Song view, private (SongView.cpp)
-    static constexpr const char* NothingShownText = "   No Play List or Source Selected";
     enum class Look { PlayList, Source, Nothing };
     void ApplyLook(Look look);
     void ApplyListLook(Look look);

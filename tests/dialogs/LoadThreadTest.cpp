@@ -1,41 +1,38 @@
-#include "tests/mainform/AppFormFixture.h"
-
 #include "dialogs/loadthread.h"
 #include "framework/MainThread.h"
-#include "framework/Testing.h"
+#include "tests/dialogs/ApplicationFixture.h"
+#include "tests/support/SongSamples.h"
+#include "tests/support/TempFolder.h"
 
 namespace {
 
-using LoadThread = AppFormFixture;
+using LoadThread = ApplicationFixture;
 
-TEST_F(LoadThread, RunsItsStepsInOrderOnTheMainThread)
+// Each step in its order, with the names of the lists it was given; a step that ran off
+// the main thread says so.
+TEST_F(LoadThread, ReadsTheListsOfItsFolderAndRunsTheFourStepsInOrderOnTheMainThread)
 {
-    const std::string missing = Folder() / "missing/";
-    Form().UseProgramFolder(missing);
-    std::vector<std::string> shown;
-    Testing::SetMessageHook([&shown](const std::string& text, const std::string&) {
-        shown.push_back(OnMainThread() ? text : "off the main thread: " + text);
-        return mrOk;
-    });
-    Form().ToolBoxState = 0;
-    new TLoadThread(Form());
-    Testing::WaitForWorkers();
-    EXPECT_EQ(shown, (std::vector<std::string>{"There was an error loading Sources from : " + missing,
-                                                "There was an error loading Play Lists from : " + missing}));
-    // The options step starts the help; the tool-box step after it stops it for the search box.
-    EXPECT_FALSE(Form().HelpRunning);
-    EXPECT_EQ(Form().SearchGroupBox->Top(), Form().ClientHeight() - Form().SearchGroupBox->Height());
-}
-
-TEST_F(LoadThread, ReadsTheFolderThatWasSetWhenItStarted)
-{
-    WriteList(SongList("Jazz", 2), ".vts");
-    WriteList(SongList("Party", 1), ".vtl");
-    new TLoadThread(Form());
-    Form().UseProgramFolder(Folder() / "elsewhere/");
-    Testing::WaitForWorkers();
-    EXPECT_EQ(Rows(*Form().SourceListBox), std::vector<std::string>{"Jazz (2)"});
-    EXPECT_EQ(Rows(*Form().PlaylistListBox), std::vector<std::string>{"Party (1)"});
+    TestSupport::TempFolder folder;
+    folder.Write("Jazz.vts", SongSamples::FileOf("Jazz"));
+    folder.Write("Party.vtl", SongSamples::FileOf("Party"));
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {folder.Path(), {"sources Jazz", "play lists Party", "options", "tool box"}},
+        {folder / "missing/", {"sources unlisted", "play lists unlisted", "options", "tool box"}},
+    };
+    for (const auto& [programFolder, expected] : cases) {
+        std::vector<std::string> steps;
+        const auto step = [&steps](std::string name, const ReadLists& lists = std::vector<VT::PlayList>{}) {
+            for (const VT::PlayList& list : lists.value_or(std::vector<VT::PlayList>{}))
+                name += " " + list.GetName();
+            steps.push_back(name + (lists ? "" : " unlisted") + (OnMainThread() ? "" : " off the main thread"));
+        };
+        new TLoadThread(programFolder, {.LoadSources = [&](ReadLists lists) { step("sources", lists); },
+                                        .LoadPlayLists = [&](ReadLists lists) { step("play lists", lists); },
+                                        .LoadOptions = [&] { step("options"); },
+                                        .LayoutToolBox = [&] { step("tool box"); }});
+        Testing::WaitForWorkers();
+        EXPECT_EQ(steps, expected);
+    }
 }
 
 } // namespace

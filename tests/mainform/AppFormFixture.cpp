@@ -1,29 +1,16 @@
 #include "tests/mainform/AppFormFixture.h"
 
-#include "framework/Testing.h"
 #include "tests/support/QtTesting.h"
 
-#include <QApplication>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QTableView>
+#include <QTest>
 #include <QWidget>
-#include <QDeadlineTimer>
 
-AppFormFixture::AppFormFixture()
+void AppFormFixture::MakeWindow()
 {
-    TestSupport::EnsureOffscreenQt();
-    StartApplication();
-}
-
-AppFormFixture::~AppFormFixture()
-{
-    EndApplication();
-}
-
-void AppFormFixture::StartApplication()
-{
-    application_.emplace(TestSupport::ArgumentCount(), TestSupport::Arguments());
-    Application->Initialize();
-    // A test that closes the window while the load runs lets the worker end by itself.
-    Testing::SetProcessEnd([] {});
     Testing::SetMessageHook([this](const std::string& text, const std::string&) {
         messages_.push_back(text);
         return mrOk;
@@ -32,28 +19,17 @@ void AppFormFixture::StartApplication()
     AppForm->UseProgramFolder(folder_.Path());
 }
 
-void AppFormFixture::EndApplication()
-{
-    Testing::WaitForWorkers();
-    application_.reset();
-    AppForm = nullptr;
-}
-
 void AppFormFixture::Restart()
 {
     EndApplication();
     StartApplication();
-}
-
-void AppFormFixture::Show()
-{
-    Form().Show();
-    ASSERT_TRUE(WaitUntil([this] { return !Form().FirstActivation; }));
+    MakeWindow();
 }
 
 void AppFormFixture::StartAndLoad()
 {
-    Show();
+    Form().Show();
+    ASSERT_TRUE(TestSupport::WaitUntil([this] { return !Form().FirstActivation; }));
     Testing::WaitForWorkers();
 }
 
@@ -72,19 +48,9 @@ std::string AppFormFixture::WriteList(const VT::PlayList& list, const std::strin
 
 VT::PlayList SongList(const std::string& name, int count)
 {
-    VT::PlayList list;
-    list.SetName(name);
-    for (int i = 1; i <= count; ++i) {
-        VT::Song song;
-        song.SetTitle(name + " " + std::to_string(i));
-        song.SetArtist("Artist " + std::to_string(i % 3));
-        song.SetAlbum("Album");
-        song.SetYear(std::to_string(1960 + i));
-        song.SetGenre("Rock");
-        song.SetFolder("/music/" + name);
-        song.SetFileName(song.GetTitle() + ".mp3");
-        list.songs.push_back(song);
-    }
+    VT::PlayList list = ListOf(name, {});
+    for (int i = 1; i <= count; ++i)
+        list.songs.push_back(Titled(name + " " + std::to_string(i)));
     return list;
 }
 
@@ -96,34 +62,29 @@ std::vector<std::string> Rows(TListBox& box)
     return rows;
 }
 
-// ---- List panes, song view and search (ListPanesTest, SongViewTest, SearchTest) ----
-
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QTableView>
-#include <QTest>
-
-void ListFormFixture::StartIfNeeded()
-{
-    if (Form().FirstActivation)
-        StartAndLoad();
-}
-
 VT::ListPtr ListFormFixture::AddSource(const VT::PlayList& list)
 {
-    StartIfNeeded();
-    const VT::ListPtr source = Form().Model.AddLoadedSources({list}).front();
-    Form().SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
-    Form().AddSourceEntry(source);
-    return source;
+    Form().LoadSources(std::vector{list});
+    return Form().SourceInfos.back().Handle;
 }
 
 VT::ListPtr ListFormFixture::AddPlayList(const VT::PlayList& list)
 {
-    StartIfNeeded();
-    const VT::ListPtr playList = Form().Model.AddLoadedPlayLists({list}).front();
-    Form().AddPlayListEntry(playList);
+    Form().LoadPlayLists(std::vector{list});
+    return Form().PlayListInfos[Form().FindPlayListInfo(list.GetName())].Handle;
+}
+
+VT::ListPtr ListFormFixture::ShowSource(const VT::PlayList& list)
+{
+    const VT::ListPtr source = AddSource(list);
+    ClickRow(*Form().SourceListBox, Form().SourceListBox->Items().Count() - 1);
+    return source;
+}
+
+VT::ListPtr ListFormFixture::ShowPlayList(const VT::PlayList& list)
+{
+    const VT::ListPtr playList = AddPlayList(list);
+    ClickRow(*Form().PlaylistListBox, Form().FindPlayListInfo(list.GetName()));
     return playList;
 }
 
@@ -141,6 +102,18 @@ void ListFormFixture::ClickColumn(int column)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
+void ListFormFixture::ClickSongRow(int row, bool rightButton)
+{
+    const int height = static_cast<QTableView*>(Form().mp3ListView->Widget())->verticalHeader()->defaultSectionSize();
+    QTest::mouseClick(Form().mp3ListView->ClientWidget(), rightButton ? Qt::RightButton : Qt::LeftButton, {},
+                      QPoint(40, row * height + height / 2));
+}
+
+void ListFormFixture::Click(TControl& control)
+{
+    QTest::mouseClick(control.Widget(), Qt::LeftButton, {}, control.Widget()->rect().center());
+}
+
 void ListFormFixture::Choose(TComboBox& box, int entry)
 {
     auto& combo = *static_cast<QComboBox*>(box.Widget());
@@ -153,7 +126,7 @@ void ListFormFixture::Choose(TComboBox& box, int entry)
 
 void ListFormFixture::Type(TControl& box, const std::string& text)
 {
-    QTest::keyClicks(box.Widget(), QString::fromStdString(text));
+    TestSupport::Type(box.Widget(), QString::fromStdString(text));
 }
 
 std::vector<std::string> ListFormFixture::Column(int column) const
@@ -162,25 +135,4 @@ std::vector<std::string> ListFormFixture::Column(int column) const
     for (int row = 0; row < Form().mp3ListView->Items().Count(); ++row)
         texts.push_back(Form().mp3ListView->Items().Item(row).ColumnText(column));
     return texts;
-}
-
-VT::Song MakeSong(const std::string& title, const std::string& artist, const std::string& year, const std::string& genre)
-{
-    VT::Song song;
-    song.SetTitle(title);
-    song.SetArtist(artist);
-    song.SetYear(year);
-    song.SetGenre(genre);
-    song.SetAlbum(title + " album");
-    song.SetFileName(title + ".mp3");
-    song.SetFolder("/music");
-    return song;
-}
-
-VT::PlayList ListOf(const std::string& name, const std::vector<VT::Song>& songs)
-{
-    VT::PlayList list;
-    list.SetName(name);
-    list.songs = songs;
-    return list;
 }

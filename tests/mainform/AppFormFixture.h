@@ -1,32 +1,29 @@
 #pragma once
 
-#include "catalogue/PlayList.h"
-#include "framework/TApplication.h"
 #include "mainform/Unit1.h"
-#include "tests/support/QtTesting.h"
+#include "tests/dialogs/ApplicationFixture.h"
+#include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
-// Every test gets a fresh application over the program's one offscreen QApplication, a
-// program folder of its own and the main window pointed at it, made but not yet shown.
-// Message boxes are answered with OK and recorded.
-class AppFormFixture : public ::testing::Test {
+using SongSamples::ListOf;
+using SongSamples::Make;
+using SongSamples::Titled;
+using SongSamples::Titles;
+using Strings = std::vector<std::string>;
+
+// Every test gets a program folder of its own and the main window pointed at it, made but
+// not yet shown. Message boxes are answered with OK and recorded.
+class AppFormFixture : public ApplicationFixture {
 protected:
-    AppFormFixture();
-    ~AppFormFixture() override;
+    AppFormFixture() { MakeWindow(); }
 
     TAppForm& Form() const { return *AppForm; }
     const TestSupport::TempFolder& Folder() const { return folder_; }
     const std::vector<std::string>& Messages() const { return messages_; }
 
-    // Shows the window; its first activation starts the load.
-    void Show();
     // Shows the window and waits until the start-up load has ended.
     void StartAndLoad();
     // Closes the window as its close box does.
@@ -34,55 +31,48 @@ protected:
     // Ends this run of the program and starts the next over the same folder, with the
     // window made but not yet shown.
     void Restart();
-
-    // A list file of the program folder, named after the list: ".vts" for a source,
-    // ".vtl" for a play list. Returns the file's bytes.
+    // The list's file in the program folder, as the model names it; returns its bytes.
     std::string WriteList(const VT::PlayList& list, const std::string& extension) const;
 
 private:
-    void StartApplication();
-    void EndApplication();
+    void MakeWindow();
 
     TestSupport::TempFolder folder_;
-    std::optional<TApplication> application_;
     std::vector<std::string> messages_;
 };
 
-// A list of `count` songs named after the list ("Rock 1", "Rock 2", ...).
+// A list of `count` songs titled after it: "Rock 1", "Rock 2", ...
 VT::PlayList SongList(const std::string& name, int count);
 
-// The list's rows as their pane shows them.
+// The rows of a pane as it shows them.
 std::vector<std::string> Rows(TListBox& box);
 
-using TestSupport::WaitUntil;
-
-// ---- List panes, song view and search (ListPanesTest, SongViewTest, SearchTest) ----
-
-// The window started over its empty folder, lists put into the model and the panes as
-// the start-up load puts them, and the panes, the song view and the search box driven
-// through real clicks and keys.
+// The window started over its empty folder, lists added as the start-up load adds them,
+// and the panes, the song view and the search box driven through real clicks and keys.
 class ListFormFixture : public AppFormFixture {
 protected:
+    void SetUp() override { StartAndLoad(); }
+
     VT::ListPtr AddSource(const VT::PlayList& list);
     VT::ListPtr AddPlayList(const VT::PlayList& list);
+    // A source or play list added, then shown by a click on its row.
+    VT::ListPtr ShowSource(const VT::PlayList& list);
+    VT::ListPtr ShowPlayList(const VT::PlayList& list);
 
-    // A click at the middle of a row's left end; the right button works the same way.
+    // A click at the left end of a row, in its middle.
     void ClickRow(TListBox& box, int row, bool rightButton = false);
     // A click on a header of the song view.
     void ClickColumn(int column);
+    // A click in the song view's title column at the height of a row, which may lie below the last.
+    void ClickSongRow(int row, bool rightButton = false);
+    // A click in the middle of a control.
+    void Click(TControl& control);
     // Opens the drop-down list and clicks the entry.
     void Choose(TComboBox& box, int entry);
-    // Types into a box key by key, each key a real key press.
+    // Types into a box key by key.
     void Type(TControl& box, const std::string& text);
 
     // The texts of one column of the song view, row by row.
     std::vector<std::string> Column(int column) const;
     std::string Status() const { return Form().CurrentListLabel->Caption(); }
-
-private:
-    void StartIfNeeded();
 };
-
-VT::Song MakeSong(const std::string& title, const std::string& artist = {}, const std::string& year = {},
-                  const std::string& genre = {});
-VT::PlayList ListOf(const std::string& name, const std::vector<VT::Song>& songs);

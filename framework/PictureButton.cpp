@@ -1,4 +1,4 @@
-#include "dialogs/PictureButton.h"
+#include "framework/PictureButton.h"
 
 TSpeedButton& MakePictureButton(TControl& parent, const std::string& picture, const TRect& bounds,
                                 std::function<void()> click)
