@@ -20,36 +20,40 @@ constexpr bool WordHasByte(std::uint64_t word, unsigned char byte)
     return ((x - EveryByte) & ~x & EveryTopBit) != 0;
 }
 
-bool IsBreak(char byte, bool carriageReturnToo)
+// Runs over every byte of every list file written, so the breaks it looks for are fixed
+// when it is compiled and it looks at eight bytes at a time.
+template <bool CarriageReturnToo>
+bool IsBreak(char byte)
 {
-    return byte == '\n' || (carriageReturnToo && byte == '\r');
+    return byte == '\n' || (CarriageReturnToo && byte == '\r');
 }
 
-// Runs over every byte of every list file written, so it looks at eight bytes at a time.
-bool HasBreak(std::string_view text, bool carriageReturnToo)
+template <bool CarriageReturnToo>
+bool HasBreak(std::string_view text)
 {
     std::size_t at = 0;
     for (; at + sizeof(std::uint64_t) <= text.size(); at += sizeof(std::uint64_t)) {
         std::uint64_t word;
         std::memcpy(&word, text.data() + at, sizeof word);
-        if (WordHasByte(word, '\n') || (carriageReturnToo && WordHasByte(word, '\r')))
+        if (WordHasByte(word, '\n') || (CarriageReturnToo && WordHasByte(word, '\r')))
             return true;
     }
     for (; at < text.size(); ++at) {
-        if (IsBreak(text[at], carriageReturnToo))
+        if (IsBreak<CarriageReturnToo>(text[at]))
             return true;
     }
     return false;
 }
 
-void AppendWithBreaksAsBlanks(std::string& output, std::string_view text, bool carriageReturnToo)
+template <bool CarriageReturnToo>
+void AppendWithBreaksAsBlanks(std::string& output, std::string_view text)
 {
     const std::size_t start = output.size();
     output.append(text);
-    if (!HasBreak(text, carriageReturnToo))
+    if (!HasBreak<CarriageReturnToo>(text))
         return;
     for (std::size_t i = start; i < output.size(); ++i) {
-        if (IsBreak(output[i], carriageReturnToo))
+        if (IsBreak<CarriageReturnToo>(output[i]))
             output[i] = ' ';
     }
 }
@@ -58,7 +62,7 @@ void AppendWithBreaksAsBlanks(std::string& output, std::string_view text, bool c
 
 void AppendRecordText(std::string& output, std::string_view text)
 {
-    AppendWithBreaksAsBlanks(output, text, false);
+    AppendWithBreaksAsBlanks<false>(output, text);
 }
 
 void AppendRecordLine(std::string& output, std::string_view text)
@@ -69,7 +73,7 @@ void AppendRecordLine(std::string& output, std::string_view text)
 
 void AppendPlayerLine(std::string& output, std::string_view text)
 {
-    AppendWithBreaksAsBlanks(output, text, true);
+    AppendWithBreaksAsBlanks<true>(output, text);
     output.append(Platform::LineEnd);
 }
 
