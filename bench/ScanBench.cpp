@@ -1,7 +1,6 @@
 #include "catalogue/MP3Song.h"
 #include "catalogue/SourceManager.h"
-#include "tests/support/Mp3Writer.h"
-#include "tests/support/TempFolder.h"
+#include "bench/TaggedMusicFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,32 +12,10 @@
 
 namespace {
 
-constexpr std::size_t FileBytes = 2048;
-constexpr std::size_t TagBytes = 128;
-
-// One folder of tagged MP3 files per size, written once and removed when the run ends.
-const TestSupport::TempFolder& MusicFolder(const benchmark::State& state)
-{
-    static std::map<std::int64_t, std::unique_ptr<TestSupport::TempFolder>> folders;
-    std::unique_ptr<TestSupport::TempFolder>& folder = folders[state.range(0)];
-    if (!folder) {
-        folder = std::make_unique<TestSupport::TempFolder>();
-        TestSupport::Id3v1 tag;
-        tag.artist = "Band";
-        tag.album = "Album";
-        tag.year = "1999";
-        tag.genre = 13;
-        for (std::int64_t i = 0; i < state.range(0); ++i) {
-            tag.title = "Song " + std::to_string(i);
-            folder->Write("song " + std::to_string(i) + ".mp3", TestSupport::Mp3Bytes(tag, FileBytes - TagBytes));
-        }
-    }
-    return *folder;
-}
 
 void ScanAddSource(benchmark::State& state)
 {
-    const std::string& folder = MusicFolder(state).Path();
+    const std::string& folder = TaggedMusicFolder(state.range(0)).Path();
     for (auto _ : state) {
         VT::SourceManager sources;
         VT::MP3Song reading;
@@ -51,15 +28,15 @@ void ScanAddSource(benchmark::State& state)
 // What a straightforward program does to read every tag of a folder.
 void BaselineListOpenReadClose(benchmark::State& state)
 {
-    const std::string& folder = MusicFolder(state).Path();
-    char tag[TagBytes];
+    const std::string& folder = TaggedMusicFolder(state.range(0)).Path();
+    char tag[128];
     for (auto _ : state) {
         std::size_t read = 0;
         for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             std::FILE* file = std::fopen(entry.path().c_str(), "rb");
             if (file == nullptr)
                 continue;
-            if (std::fseek(file, -static_cast<long>(TagBytes), SEEK_END) == 0 && std::fread(tag, 1, TagBytes, file) == TagBytes)
+            if (std::fseek(file, -128L, SEEK_END) == 0 && std::fread(tag, 1, sizeof tag, file) == sizeof tag)
                 ++read;
             std::fclose(file);
         }

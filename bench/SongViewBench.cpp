@@ -1,6 +1,7 @@
 // The song view over a large source in the real main window, offscreen: showing and
 // sorting it against sorting its songs alone, and one typed character of the title search
 // against the filter alone.
+#include "bench/RunBenchmarks.h"
 #include "GeneratedSongs.h"
 
 #include "framework/TApplication.h"
@@ -152,11 +153,7 @@ int main(int argc, char** argv)
     QApplication qt(argc, argv);
     TApplication application(argc, argv);
     application.Initialize();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int result = RunBenchmarks(argc, argv);
     windows.clear();
-    return 0;
+    return result;
 }

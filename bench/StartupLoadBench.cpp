@@ -1,6 +1,7 @@
 // The start-up load of the real main window, offscreen: how long the whole load takes,
 // and how long the window is blocked at most while it runs. The list files are read on
 // the worker, so the longest block should be one adding step, far below the whole.
+#include "bench/RunBenchmarks.h"
 #include "bench/GeneratedSongs.h"
 #include "catalogue/Catalogue.h"
 #include "framework/TApplication.h"
@@ -147,10 +148,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qt(argumentCount, arguments);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

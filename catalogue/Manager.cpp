@@ -121,6 +121,12 @@ ListPtr Manager::AddSource(const std::string& folder, const ScanProgress& progre
     return sources_.AddSource(folder, reading, progress);
 }
 
+PlayList Manager::ScanSource(const std::string& folder, const ScanProgress& progress)
+{
+    MP3Song reading;
+    return SourceManager::ScanSource(folder, reading, progress);
+}
+
 void Manager::ExportM3U(const std::string& path, ListPtr list, bool full) { playLists_.ExportM3U(path, list, full); }
 
 std::vector<ListPtr> Manager::LoadSources(const std::string& folder)

@@ -60,6 +60,8 @@ public:
 
     void RemoveSource(ListPtr source);
     ListPtr AddSource(const std::string& folder, const ScanProgress& progress = {});
+    // The reading half of AddSource, for a worker; AddLoadedSources adds what it made.
+    static PlayList ScanSource(const std::string& folder, const ScanProgress& progress);
     void ExportM3U(const std::string& path, ListPtr list, bool full);
 
     std::vector<ListPtr> LoadSources(const std::string& folder);

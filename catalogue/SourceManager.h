@@ -34,6 +34,8 @@ public:
     // Scans `folder` (ending in a separator) into a new source named after it and adds it.
     // Throws invalid_directory or cancel_opendir; then nothing is added.
     ListPtr AddSource(const std::string& folder, MP3Song& reading, const ScanProgress& progress);
+    // The scan alone: it touches no manager, so it may run on a worker.
+    static PlayList ScanSource(const std::string& folder, MP3Song& reading, const ScanProgress& progress);
 
     // Fills `list` with the MP3 files lying directly in `folder`.
     static void ScanFolder(PlayList& list, const std::string& folder, MP3Song& reading,

@@ -41,7 +41,7 @@ bool ReadEntry(const std::string& path, MP3Song& reading, const Progress& progre
 
 } // namespace
 
-ListPtr SourceManager::AddSource(const std::string& folder, MP3Song& reading, const ScanProgress& progress)
+PlayList SourceManager::ScanSource(const std::string& folder, MP3Song& reading, const ScanProgress& progress)
 {
     std::string above;
     std::string name;
@@ -49,7 +49,12 @@ ListPtr SourceManager::AddSource(const std::string& folder, MP3Song& reading, co
     PlayList source;
     source.SetName(std::move(name));
     ScanFolder(source, folder, reading, progress);
-    return Add(std::move(source));
+    return source;
+}
+
+ListPtr SourceManager::AddSource(const std::string& folder, MP3Song& reading, const ScanProgress& progress)
+{
+    return Add(ScanSource(folder, reading, progress));
 }
 
 void SourceManager::ScanFolder(PlayList& list, const std::string& folder, MP3Song& reading,

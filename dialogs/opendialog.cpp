@@ -2,7 +2,107 @@
 
 #include "dialogs/opendialog.h"
 
+#include "dialogs/qeastiondlg.h"
+#include "framework/FolderPath.h"
+#include "platform/FolderListing.h"
+
+#include <algorithm>
+
 TOpenDlg* OpenDlg = nullptr;
 
-// The caption comes with each call.
-TOpenDlg::TOpenDlg() = default;
+namespace {
+
+constexpr std::uint8_t SaveMode = 1;
+
+} // namespace
+
+TOpenDlg::TOpenDlg()
+    : TFileSystemDialog(487, 377, "All files in selected folder:")
+{
+    SetBorderStyle(bsDialog);
+    SetPosition(poScreenCenter);
+    const TRect files = FileListBox->BoundsRect();
+    FileListBox->SetHeight(files.Height() - 52);
+    FileListBox->SetMask("*.m3u");
+    FileNameLabel = &Make<TLabel>(*this);
+    FileNameLabel->SetBounds(files.Left, files.Bottom - 46, 70, 16);
+    FileNameLabel->SetCaption("File Name:");
+    FileEdit = &Make<TEdit>(*this);
+    FileEdit->SetBounds(files.Left, files.Bottom - 28, files.Width(), 21);
+    FileEdit->SetText("*.m3u");
+    FullPath = &Make<TCheckBox>(*this);
+    FullPath->SetBounds(8, Ok->Top(), 100, 21);
+    FullPath->SetCaption("Full Path");
+    FullPath->SetChecked(true);
+    FullPath->SetHint("Some devices do not permit paths.");
+    FullPath->SetShowHint(true);
+
+    OnShow = [this] { FormShow(); };
+    OnActivate = [this] { FormActivate(); };
+    DirectoryListBox->OnClick = [this] { DirectoryListBoxClick(); };
+    DirectoryListBox->OnDblClick = [this] { DirectoryListBoxDblClick(); };
+    FileListBox->OnClick = [this] { FileListBoxClick(); };
+}
+
+int TOpenDlg::Execute(const std::string& title, const std::string& fileName, std::uint8_t mode)
+{
+    Title = title;
+    FileName = fileName;
+    Mode = mode;
+    return ShowModal();
+}
+
+void TOpenDlg::FormShow()
+{
+    FileEdit->SetText(FileName);
+    SetCaption(Title);
+    FileListBox->Reread();
+}
+
+void TOpenDlg::FormActivate()
+{
+    Folder = DirectoryListBox->Directory();
+    FullPath->SetVisible(Mode == SaveMode);
+}
+
+void TOpenDlg::DirectoryListBoxClick()
+{
+    const std::string clicked = DirectoryListBox->GetItemPath(DirectoryListBox->ItemIndex());
+    if (clicked.empty())
+        return;
+    Folder = clicked;
+    DirectoryListBox->SetDirectory(Folder);
+}
+
+void TOpenDlg::DirectoryListBoxDblClick()
+{
+    Folder = DirectoryListBox->Directory();
+}
+
+void TOpenDlg::FileListBoxClick()
+{
+    const std::string chosen = FileListBox->FileName();
+    if (!chosen.empty())
+        FileEdit->SetText(chosen);
+}
+
+void TOpenDlg::OkClick()
+{
+    FileName = FileEdit->Text();
+    if (Mode == SaveMode && FileExists()
+        && QuestionDialog->Ask("Overwrite", "Would you like to overwrite the file \"" + FileName + "\"?") != mrOk)
+        return;
+    SetModalResult(mrOk);
+}
+
+void TOpenDlg::CancelClick()
+{
+    FileName.clear();
+    SetModalResult(mrCancel);
+}
+
+bool TOpenDlg::FileExists() const
+{
+    const auto names = Platform::ListFolder(WithSeparator(Folder));
+    return names && std::find(names->begin(), names->end(), FileName) != names->end();
+}

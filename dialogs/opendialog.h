@@ -2,11 +2,41 @@
 
 // opendialog: TOpenDlg, the M3U file dialog.
 
-#include "framework/TForm.h"
+#include "dialogs/filesystemdialog.h"
+#include "framework/TCheckBox.h"
+#include "framework/TEdit.h"
 
-class TOpenDlg : public TForm {
+#include <cstdint>
+#include <string>
+
+class TOpenDlg : public TFileSystemDialog {
 public:
     TOpenDlg();
+
+    // Shows the dialog with the caption and the file name, to open (mode 0) or to save
+    // (mode 1); returns 1 after OK, 2 after Cancel or the close box.
+    int Execute(const std::string& title, const std::string& fileName, std::uint8_t mode);
+    void FormShow();
+    void FormActivate();
+    void DirectoryListBoxClick();
+    void DirectoryListBoxDblClick();
+    void FileListBoxClick();
+    void OkClick() override;
+    void CancelClick() override;
+
+    std::uint8_t Mode = 0;
+    std::string Folder;
+    std::string FileName;
+    std::string Title;
+
+    TLabel* FileNameLabel = nullptr;
+    TEdit* FileEdit = nullptr;
+    TCheckBox* FullPath = nullptr;
+
+private:
+    // Whether the file is there with exactly this name; a name differing only in letter
+    // case names another file.
+    bool FileExists() const;
 };
 
 extern TOpenDlg* OpenDlg;

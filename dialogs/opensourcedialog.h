@@ -2,11 +2,17 @@
 
 // opensourcedialog: TOpenSourceDlg, the picker of a music folder to add as a source.
 
-#include "framework/TForm.h"
+#include "dialogs/folderpicker.h"
 
-class TOpenSourceDlg : public TForm {
+#include <string>
+
+class TOpenSourceDlg : public TFolderPickerDialog {
 public:
     TOpenSourceDlg();
+
+    std::string GetFolder() const { return Folder; }
+    void OkClick() override;
+    void CancelClick() override;
 };
 
 extern TOpenSourceDlg* OpenSourceDlg;

@@ -3,6 +3,7 @@
 #include "framework/HintTimingStyle.h"
 #include "framework/MainThread.h"
 #include "framework/OpenDisplay.h"
+#include "framework/TActionList.h"
 #include "framework/TestHooks.h"
 #include "framework/TextConversion.h"
 #include "framework/WorkerRegistry.h"
@@ -98,11 +99,24 @@ void TApplication::ProcessMessages()
 
 void TApplication::Idle()
 {
-    if (idling_ || !OnIdle)
+    if (idling_)
         return;
     idling_ = true;
-    OnIdle();
+    for (TActionList* list : actionLists_)
+        list->UpdateActions();
+    if (OnIdle)
+        OnIdle();
     idling_ = false;
+}
+
+void TApplication::AddActionList(TActionList& list)
+{
+    actionLists_.push_back(&list);
+}
+
+void TApplication::RemoveActionList(const TActionList& list)
+{
+    std::erase(actionLists_, &list);
 }
 
 void TApplication::SetTitle(std::string title)

@@ -9,6 +9,7 @@
 
 class QApplication;
 class QObject;
+class TActionList;
 
 // The application object: the forms, the message loop, the message boxes and the
 // hint timings. One exists while the program runs, reached through `Application`.
@@ -40,9 +41,12 @@ public:
     bool Terminated() const { return terminated_; }
     // Handles the events that are waiting, then returns.
     void ProcessMessages();
-    // The work the application does whenever it has handled all events.
+    // The work the application does whenever it has handled all events: the update
+    // handlers of every action list, then OnIdle.
     void Idle();
     std::function<void()> OnIdle;
+    void AddActionList(TActionList& list);
+    void RemoveActionList(const TActionList& list);
 
     const std::string& Title() const { return title_; }
     void SetTitle(std::string title);
@@ -77,6 +81,7 @@ private:
     std::unique_ptr<QApplication> ownApplication_;
     std::unique_ptr<QObject> context_;
     std::vector<std::unique_ptr<TForm>> forms_;
+    std::vector<TActionList*> actionLists_;
     TForm* mainForm_ = nullptr;
     bool running_ = false;
     bool terminated_ = false;

@@ -37,6 +37,9 @@ TControl::TControl(TControl* parent, QWidget* widget, QWidget* client)
         widget_->show();
     }
     widget_->installEventFilter(events_);
+    // Each control takes its own mouse events, as the forms expect: a click on a picture
+    // must not also click the panel it lies on.
+    widget_->setAttribute(Qt::WA_NoMousePropagation);
     if (client_ != widget_)
         client_->installEventFilter(events_);
     client_->setMouseTracking(true);

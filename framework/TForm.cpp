@@ -1,12 +1,14 @@
 #include "framework/TForm.h"
 
 #include "framework/TApplication.h"
+#include "framework/TMainMenu.h"
 #include "framework/TestHooks.h"
 #include "framework/TextConversion.h"
 #include "framework/WorkerRegistry.h"
 
 #include <QDropEvent>
 #include <QEventLoop>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
@@ -69,10 +71,27 @@ void TForm::SetMinHeight(int height)
 void TForm::SetBorderStyle(TFormBorderStyle style)
 {
     borderStyle_ = style;
-    const Qt::WindowFlags dialogFlags = Qt::CustomizeWindowHint | Qt::WindowTitleHint
-        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
-    Widget()->setWindowFlags(Qt::Window | (style == bsDialog ? dialogFlags : Qt::WindowFlags()));
+    ApplyWindowFlags();
     ApplySizeLimits();
+}
+
+void TForm::SetFormStyle(TFormStyle style)
+{
+    formStyle_ = style;
+    ApplyWindowFlags();
+}
+
+void TForm::ApplyWindowFlags()
+{
+    const Qt::WindowFlags fixedTitle = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    Qt::WindowFlags flags = Qt::Window;
+    if (borderStyle_ == bsDialog)
+        flags |= fixedTitle | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    else if (borderStyle_ == bsNone)
+        flags |= fixedTitle;
+    if (formStyle_ == fsStayOnTop)
+        flags |= Qt::WindowStaysOnTopHint;
+    Widget()->setWindowFlags(flags);
 }
 
 // A dialog keeps the size the program gives it; a sizeable form stays at least as large
@@ -80,7 +99,7 @@ void TForm::SetBorderStyle(TFormBorderStyle style)
 void TForm::ApplySizeLimits()
 {
     QWidget* window = Widget();
-    if (borderStyle_ == bsDialog) {
+    if (borderStyle_ != bsSizeable) {
         window->setFixedSize(window->size());
         return;
     }
@@ -106,7 +125,7 @@ void TForm::ApplyBounds(const TRect& bounds)
     const QSize extra = FrameExtra(*window);
     const QSize size(bounds.Width() - extra.width(), bounds.Height() - extra.height());
     window->move(bounds.Left, bounds.Top);
-    if (borderStyle_ == bsDialog)
+    if (borderStyle_ != bsSizeable)
         window->setFixedSize(size);
     else
         window->resize(size);
@@ -115,7 +134,22 @@ void TForm::ApplyBounds(const TRect& bounds)
 
 void TForm::LayoutClient()
 {
-    ClientWidget()->setGeometry(Widget()->rect());
+    const QRect area = Widget()->rect();
+    int menuHeight = 0;
+    if (menuBar_) {
+        menuHeight = std::max(menuBar_->heightForWidth(area.width()), menuBar_->sizeHint().height());
+        menuBar_->setGeometry(0, 0, area.width(), menuHeight);
+    }
+    ClientWidget()->setGeometry(area.adjusted(0, menuHeight, 0, 0));
+}
+
+void TForm::SetMenu(TMainMenu& menu)
+{
+    menuBar_ = menu.Bar();
+    menuBar_->setParent(Widget());
+    menuBar_->show();
+    LayoutClient();
+    ClientResized();
 }
 
 void TForm::Resized()
@@ -256,9 +290,11 @@ bool TForm::HandleEvent(QObject* watched, QEvent& event)
     if (watched == Widget()) {
         switch (event.type()) {
         case QEvent::Close:
-            // The close box: refused while the form is disabled.
+            // The close box: refused while the form is disabled, and always by a form
+            // without title-bar buttons.
             event.ignore();
-            Close();
+            if (borderStyle_ != bsNone)
+                Close();
             return true;
         case QEvent::WindowActivate:
             if (OnActivate)

@@ -1,17 +1,24 @@
 #pragma once
 
+#include "framework/BorderStyle.h"
 #include "framework/TControl.h"
+
+#include <QPointer>
 
 #include <functional>
 #include <string>
 #include <vector>
 
 class QEventLoop;
+class TMainMenu;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
-// A dialog's border has a fixed size and no minimise or maximise button.
-enum TFormBorderStyle { bsSizeable, bsDialog };
+// A dialog's border has a fixed size and no minimise or maximise button; bsNone keeps
+// the fixed size and the title but has no title-bar buttons at all, and the window
+// manager's close is ignored, so only the program hides the form.
+// A form that stays on top stays above every other window, also when another is active.
+enum TFormStyle { fsNormal, fsStayOnTop };
 
 inline constexpr int mrNone = 0;
 inline constexpr int mrOk = 1;
@@ -33,6 +40,8 @@ public:
     void SetMinHeight(int height);
     // Set before the form is first shown: Qt hides a window whose border changes.
     void SetBorderStyle(TFormBorderStyle style);
+    // Set before the form is first shown, like the border.
+    void SetFormStyle(TFormStyle style);
     bool Active() const;
 
     // Showing raises OnShow first, places the form by its Position and activates it.
@@ -46,6 +55,9 @@ public:
     void Close();
     // Frees a form the application made once the current event is handled.
     void Release();
+
+    // The menu bar at the top of the window; the client area is what lies below it.
+    void SetMenu(TMainMenu& menu);
 
     // Files dropped on the form from the desktop reach OnFilesDropped.
     void SetAcceptFiles(bool accept);
@@ -68,6 +80,7 @@ private:
 
     void LayoutClient();
     void ApplySizeLimits();
+    void ApplyWindowFlags();
     void PlaceOnShow();
     int RunModalLoop();
     bool HandleDrop(QEvent& event);
@@ -75,8 +88,10 @@ private:
     std::string caption_;
     TPosition position_ = poDesigned;
     TFormBorderStyle borderStyle_ = bsSizeable;
+    TFormStyle formStyle_ = fsNormal;
     int minWidth_ = 0;
     int minHeight_ = 0;
     int modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;
+    QPointer<QWidget> menuBar_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/BorderStyle.h"
 #include "framework/TControl.h"
 
 #include <string>
@@ -7,7 +8,6 @@
 class QLabel;
 
 enum TBevelCut { bvNone, bvLowered, bvRaised };
-enum TBorderStyle { bsNone, bsSingle };
 
 // A coloured area with a centred caption that holds other controls.
 class TPanel : public TControl {

@@ -19,6 +19,14 @@ void TThread::Synchronize(const std::function<void()>& step)
         WorkerRegistry::Instance().RunStep(step);
 }
 
+void TThread::Queue(const std::function<void()>& step)
+{
+    if (OnMainThread())
+        step();
+    else
+        WorkerRegistry::Instance().QueueStep(step);
+}
+
 void TThread::Run(TThread* thread)
 {
     try {

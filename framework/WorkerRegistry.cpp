@@ -84,11 +84,7 @@ int WorkerRegistry::Live() const
 void WorkerRegistry::RunStep(const std::function<void()>& step)
 {
     auto call = std::make_shared<Call>(step);
-    {
-        std::lock_guard lock(mutex_);
-        if (phase_ == Phase::Closing)
-            throw WorkerAbandoned{};
-    }
+    ThrowIfClosing();
     Post(call);
     std::unique_lock lock(mutex_);
     // A step already running is waited for even while closing: it uses the worker's data.
@@ -102,6 +98,19 @@ void WorkerRegistry::RunStep(const std::function<void()>& step)
     }
     if (call->failure)
         std::rethrow_exception(call->failure);
+}
+
+void WorkerRegistry::QueueStep(const std::function<void()>& step)
+{
+    ThrowIfClosing();
+    Post(std::make_shared<Call>(step));
+}
+
+void WorkerRegistry::ThrowIfClosing() const
+{
+    std::lock_guard lock(mutex_);
+    if (phase_ == Phase::Closing)
+        throw WorkerAbandoned{};
 }
 
 void WorkerRegistry::Post(std::shared_ptr<Call> call)

@@ -32,11 +32,16 @@ public:
     // On a worker: runs the step on the main thread and waits for it to finish,
     // rethrowing what it threw. Throws WorkerAbandoned when the step will not run.
     void RunStep(const std::function<void()>& step);
+    // On a worker: hands the step to the main thread without waiting. It runs after the
+    // steps handed over before it and before those handed over after it; what it throws
+    // is dropped. Throws WorkerAbandoned when no step will run any more.
+    void QueueStep(const std::function<void()>& step);
 
 private:
     struct Call;
     enum class Phase { Open, Holding, Closing };
 
+    void ThrowIfClosing() const;
     void Post(std::shared_ptr<Call> call);
     void RunOnMainThread(const std::shared_ptr<Call>& call);
 

@@ -118,6 +118,9 @@ TAppForm::TAppForm()
     SetMinHeight(600);
     SetAcceptFiles(true);
     HookEvents();
+    HookToolBoxEvents();
+    HookBeginnerHelpEvents();
+    BuildActions();
 }
 
 TAppForm::~TAppForm() = default;
@@ -129,7 +132,11 @@ void TAppForm::BuildListPanes()
     SourcePanel->SetBevelOuter(bvNone);
     SourceLabel = MakeLabel(*SourcePanel, 6, 4, "Your Music");
     SetFont(*SourceLabel, -13, true);
-    SourceListBox = MakeListBox(*SourcePanel, TRect{4, 24, 178, 238}, SourceBoxColor);
+    SourceListBox = MakeListBox(*SourcePanel, TRect{4, 24, 178, 202}, SourceBoxColor);
+    AddSourceButton = MakeButton(*SourcePanel, TRect{4, 204, 40, 240}, ":/stepfind.jpg",
+                                 "Click here to find music on your computer. Your song list will be added in the box below (Ctrl + F)");
+    AddSourceButton->SetAnchors(akLeft | akBottom);
+    AddSourceButton->OnClick = [this] { AddSourceClick(); };
 
     PlayListPanel = Place<TPanel>(*this, 0, 245, 182, 299);
     PlayListPanel->SetAnchors(akLeft | akBottom);

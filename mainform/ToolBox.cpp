@@ -1,10 +1,11 @@
 #include "mainform/Unit1.h"
 
-namespace {
+#include "mainform/ToolBoxStates.h"
 
-enum ToolBoxStates : std::uint8_t { SearchBoxShown = 0, QuickHelpShown = 1, AllHidden = 2 };
-
-} // namespace
+void TAppForm::HookToolBoxEvents()
+{
+    ToolBoxAnimate->OnTimer = [this] { ToolBoxAnimateTimer(); };
+}
 
 void TAppForm::LayoutToolBox()
 {
@@ -70,18 +71,25 @@ void TAppForm::QuickHelpButtonUp()
     QuickHelpPanel->Hide();
 }
 
-void TAppForm::StartBeginnerHelp()
+void TAppForm::ShowSearchBoxActionExecute()
 {
-    HelpRunning = true;
-    HelpStep = 1;
-    HelpBlinkOn = true;
-    HelpTimer->SetEnabled(true);
+    if (ToolBoxState == SearchBoxShown)
+        ToolBoxHideAll();
+    else
+        ToolBoxShowSearch();
 }
 
-void TAppForm::StopBeginnerHelp()
+void TAppForm::ShowQuickHelpActionExecute()
 {
-    HelpRunning = false;
-    HelpTimer->SetEnabled(false);
+    if (ToolBoxState == QuickHelpShown)
+        ToolBoxHideAll();
+    else
+        ToolBoxShowQuickHelp();
+}
+
+void TAppForm::HideAllActionExecute()
+{
+    ToolBoxHideAll();
 }
 
 void TAppForm::ToolBoxShowSearch()
@@ -107,17 +115,68 @@ void TAppForm::ChangeToolBoxState(std::uint8_t state)
     ToolBoxAnimate->SetEnabled(true);
 }
 
-// A bubble that is placed is also shown: it is only placed where it has something to say.
-void TAppForm::ShowHelpBubble(int x, int y, const std::string& text)
+// Only a change to or from the hidden state slides; between the search box and the help
+// the panels swap at once.
+void TAppForm::ToolBoxAnimateTimer()
 {
-    HelpArrow->SetTop(y);
-    HelpArrow->SetLeft(x);
-    HelpArrowMessage->SetCaption(text);
-    HelpArrow->Show();
-    HelpArrow->BringToFront();
+    switch (ToolBoxState) {
+    case SearchBoxShown:
+        if (PrevToolBoxState == AllHidden) {
+            SlideUp(*SearchGroupBox);
+        } else {
+            SwapToolBox(*SearchGroupBox);
+            StopBeginnerHelp();
+        }
+        break;
+    case QuickHelpShown:
+        if (PrevToolBoxState == AllHidden) {
+            if (SlideUp(*QuickHelpPanel))
+                StartBeginnerHelp();
+        } else {
+            SwapToolBox(*QuickHelpPanel);
+            StartBeginnerHelp();
+        }
+        break;
+    case AllHidden:
+        SlideDown();
+        break;
+    }
 }
 
-void TAppForm::HideHelpBubble()
+// One step up; true when the panel's bottom has met the client area's and the slide ends.
+bool TAppForm::SlideUp(TControl& panel)
 {
-    HelpArrow->Hide();
+    panel.Show();
+    panel.BringToFront();
+    panel.SetTop(panel.Top() - SlideStep);
+    mp3ViewPanel->SetHeight(mp3ViewPanel->Height() - SlideStep);
+    const int top = ClientHeight() - panel.Height();
+    if (panel.Top() > top)
+        return false;
+    PlaceToolBox(top, top - mp3ViewPanel->Top() - 2);
+    ToolBoxAnimate->SetEnabled(false);
+    return true;
+}
+
+void TAppForm::SlideDown()
+{
+    QuickHelpPanel->SetTop(QuickHelpPanel->Top() + SlideStep);
+    SearchGroupBox->SetTop(SearchGroupBox->Top() + SlideStep);
+    mp3ViewPanel->SetHeight(mp3ViewPanel->Height() + SlideStep);
+    const int clientHeight = ClientHeight();
+    if (QuickHelpPanel->Top() < clientHeight)
+        return;
+    SearchGroupBox->Show();
+    QuickHelpPanel->Show();
+    PlaceToolBox(clientHeight, clientHeight - mp3ViewPanel->Top());
+    StopBeginnerHelp();
+    ToolBoxAnimate->SetEnabled(false);
+}
+
+void TAppForm::SwapToolBox(TControl& front)
+{
+    SearchGroupBox->Show();
+    QuickHelpPanel->Show();
+    front.BringToFront();
+    ToolBoxAnimate->SetEnabled(false);
 }

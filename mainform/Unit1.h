@@ -3,6 +3,8 @@
 // Unit1: TAppForm, the main window, and the view state it shares between its parts.
 
 #include "catalogue/Catalogue.h"
+#include "framework/TAction.h"
+#include "framework/TActionList.h"
 #include "framework/TCheckBox.h"
 #include "framework/TComboBox.h"
 #include "framework/TEdit.h"
@@ -12,12 +14,15 @@
 #include "framework/TLabel.h"
 #include "framework/TListBox.h"
 #include "framework/TListView.h"
+#include "framework/TMainMenu.h"
 #include "framework/TPanel.h"
+#include "framework/TPopupMenu.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TStaticText.h"
 #include "framework/TTimer.h"
 #include "mainform/FilterValues.h"
 #include "mainform/ListInfo.h"
+#include "mainform/LoadProgressReports.h"
 #include "mainform/OptionsFile.h"
 
 #include <array>
@@ -74,13 +79,36 @@ public:
     void LayoutToolBox();
     void LayoutViewPanel();
     void FormResize();
-    void StartBeginnerHelp();
-    void StopBeginnerHelp();
     void ToolBoxShowSearch();
     void ToolBoxShowQuickHelp();
     void ToolBoxHideAll();
+    void ToolBoxAnimateTimer();
+    void ShowSearchBoxActionExecute();
+    void ShowQuickHelpActionExecute();
+    void HideAllActionExecute();
+
+    // ---- Beginner help and its bubble (BeginnerHelp.cpp)
+    void StartBeginnerHelp();
+    void StopBeginnerHelp();
+    // `step` is the number of the step whose command has just run.
+    void AdvanceHelpStep(std::int32_t step);
+    void HelpTimerTimer();
+    void StepOnePanelClick();
+    void StepTwoPanelClick();
+    void StepThreePanelClick();
+    void StepFourPanelClick();
+    void Image2Click();
+    void Image3Click();
+    void Image4Click();
     void HideHelpBubble();
     void ShowHelpBubble(int x, int y, const std::string& text);
+
+    // ---- Commands, menus and popups (Actions.cpp)
+    void FindActionExecute();
+    void FindActionUpdate();
+    void ShowSearchBoxActionUpdate();
+    void ShowQuickHelpActionUpdate();
+    void HideAllActionUpdate();
 
     // ---- List panes (ListPanes.cpp)
     std::string ListEntryText(VT::ListPtr list) const;
@@ -144,6 +172,17 @@ public:
     void YearEditSelect();
     void GenreEditSelect();
 
+    // ---- Adding a source folder (AddSource.cpp)
+    void AddSourceClick();
+    void AddSource();
+    void ShowLoadProgress(const std::string& folder);
+    void HideLoadProgress();
+    // On the add-source worker: scans the folder (ending in its separator) and adds the
+    // source; every step on the model or a control is handed to the main thread.
+    void AddLoadedSource(const std::string& folder);
+    // The scan's progress callback, on the worker; true when the scan is to stop.
+    bool ReportLoadProgress(const std::string& name, std::int32_t done, std::int32_t total);
+
     // ---- Data (declaration order of the window's own fields)
     bool FirstActivation = true;
     ListViewVars ViewVars;
@@ -174,6 +213,7 @@ public:
     TPanel* PlayListPanel = nullptr;
     TLabel* PlayListLabel = nullptr;
     TListBox* PlaylistListBox = nullptr;
+    TSpeedButton* AddSourceButton = nullptr;
     TSpeedButton* AddSongButton = nullptr;
     TSpeedButton* CreateFolderButton = nullptr;
     TSpeedButton* Play = nullptr;
@@ -223,6 +263,16 @@ public:
     TTimer* HelpTimer = nullptr;
     TTimer* ToolBoxAnimate = nullptr;
 
+    TActionList* Actions = nullptr;
+    TAction* FindAction = nullptr;
+    TAction* ShowSearchBoxAction = nullptr;
+    TAction* ShowQuickHelpAction = nullptr;
+    TAction* HideAllAction = nullptr;
+    TMainMenu* MainMenu = nullptr;
+    TPopupMenu* SourcePopupMenu = nullptr;
+    TPopupMenu* SearchBoxMenu = nullptr;
+    TPopupMenu* QHelpMenu = nullptr;
+
 private:
     void BuildListPanes();
     void BuildSongView();
@@ -240,6 +290,10 @@ private:
     // ---- Lifecycle, private (Lifecycle.cpp)
     bool programFolderGiven_ = false;
 
+    // ---- Adding a source folder, private (AddSource.cpp)
+    LoadProgressReports loadReports_{[this](const LoadProgressReports::Report& report) { ShowLoadReport(report); }};
+    void ShowLoadReport(const LoadProgressReports::Report& report);
+
     // ---- Options file, private (Options.cpp)
     WindowOptions CurrentOptions() const;
     void ShowStoredList(std::uint8_t kind, std::int32_t row);
@@ -252,6 +306,18 @@ private:
     void QuickHelpButtonUp();
     void PlaceToolBox(int top, int viewHeight);
     void ChangeToolBoxState(std::uint8_t state);
+    void HookToolBoxEvents();
+    bool SlideUp(TControl& panel);
+    void SlideDown();
+    void SwapToolBox(TControl& front);
+
+    // ---- Beginner help, private (BeginnerHelp.cpp)
+    void HookBeginnerHelpEvents();
+    void ColourHelpSteps(std::int32_t lit, bool labelRed);
+
+    // ---- Commands, private (Actions.cpp)
+    void BuildActions();
+    void BuildMenus();
 
     // ---- List panes, private (ListPanes.cpp)
     enum class Pane { Sources, PlayLists };

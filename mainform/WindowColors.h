@@ -18,3 +18,7 @@ inline constexpr TColor StepPanelColor = clSilver;
 inline constexpr TColor HelpBubbleColor = 5614250;
 inline constexpr TColor HelpBubbleTextColor = clMaroon;
 inline constexpr TColor ArrowColor = 4728576;
+// The beginner help's current step: its panel highlighted, its label blinking red.
+inline constexpr TColor HelpStepHighlightColor = 0x80FFFF;
+inline constexpr TColor HelpStepBlinkColor = clRed;
+inline constexpr TColor HelpStepLabelColor = clBlack;

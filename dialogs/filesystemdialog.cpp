@@ -1,0 +1,60 @@
+// filesystemdialog: what the file and folder dialogs share.
+
+#include "dialogs/filesystemdialog.h"
+
+#include "framework/PictureButton.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr int Margin = 8;
+constexpr int ButtonWidth = 75;
+constexpr int ButtonHeight = 25;
+
+std::string StartFolder()
+{
+    std::error_code failed;
+    const std::filesystem::path current = std::filesystem::current_path(failed);
+    return failed ? std::string("/") : current.string();
+}
+
+} // namespace
+
+TFileSystemDialog::TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption)
+{
+    SetClientWidth(clientWidth);
+    SetClientHeight(clientHeight);
+    const int half = (clientWidth - 3 * Margin) / 2;
+    const int listsBottom = clientHeight - 2 * Margin - ButtonHeight;
+
+    FoldersLabel = &Make<TLabel>(*this);
+    FoldersLabel->SetBounds(Margin, Margin, half, 16);
+    FoldersLabel->SetCaption("All folders in selected drive:");
+    DriveComboBox = &Make<TDriveComboBox>(*this);
+    DriveComboBox->SetBounds(Margin, 28, half, 22);
+    DirectoryListBox = &Make<TDirectoryListBox>(*this);
+    DirectoryListBox->SetBounds(Margin, 56, half, listsBottom - 56);
+
+    FilesLabel = &Make<TLabel>(*this);
+    FilesLabel->SetBounds(2 * Margin + half, Margin, half, 16);
+    FilesLabel->SetCaption(filesCaption);
+    FileListBox = &Make<TFileListBox>(*this);
+    FileListBox->SetBounds(2 * Margin + half, 28, half, listsBottom - 28);
+
+    const int buttonTop = clientHeight - Margin - ButtonHeight;
+    Ok = &MakePictureButton(*this, ":/ok.jpg",
+                            TRect{clientWidth - 2 * (Margin + ButtonWidth), buttonTop,
+                                  clientWidth - 2 * Margin - ButtonWidth, buttonTop + ButtonHeight},
+                            [this] { OkClick(); });
+    Cancel = &MakePictureButton(*this, ":/cancel.jpg",
+                                TRect{clientWidth - Margin - ButtonWidth, buttonTop, clientWidth - Margin,
+                                      buttonTop + ButtonHeight},
+                                [this] { CancelClick(); });
+
+    DriveComboBox->SetDirList(DirectoryListBox);
+    DirectoryListBox->SetFileList(FileListBox);
+    DirectoryListBox->SetDirectory(StartFolder());
+    DriveComboBox->ShowDriveOf(DirectoryListBox->Directory());
+}

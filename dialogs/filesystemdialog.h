@@ -1,0 +1,31 @@
+#pragma once
+
+// filesystemdialog: what the file and folder dialogs share: a drive list tied to a folder
+// list tied to a file list, their labels, and OK and Cancel at the bottom right.
+
+#include "framework/TDirectoryListBox.h"
+#include "framework/TDriveComboBox.h"
+#include "framework/TFileListBox.h"
+#include "framework/TForm.h"
+#include "framework/TLabel.h"
+#include "framework/TSpeedButton.h"
+
+#include <string>
+
+class TFileSystemDialog : public TForm {
+public:
+    virtual void OkClick() = 0;
+    virtual void CancelClick() = 0;
+
+    TLabel* FoldersLabel = nullptr;
+    TDriveComboBox* DriveComboBox = nullptr;
+    TDirectoryListBox* DirectoryListBox = nullptr;
+    TLabel* FilesLabel = nullptr;
+    TFileListBox* FileListBox = nullptr;
+    TSpeedButton* Ok = nullptr;
+    TSpeedButton* Cancel = nullptr;
+
+protected:
+    // The lists start in the process's current folder and keep their folder between uses.
+    TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption);
+};

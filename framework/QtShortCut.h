@@ -1,0 +1,7 @@
+#pragma once
+
+#include "framework/ShortCut.h"
+
+#include <QKeySequence>
+
+QKeySequence ToQKeySequence(TShortCut shortCut);

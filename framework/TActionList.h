@@ -1,0 +1,24 @@
+#pragma once
+
+#include "framework/TComponent.h"
+
+#include <vector>
+
+class TAction;
+class TForm;
+
+// The actions of a form. Their short-cuts work while the form is active and enabled, and
+// the application runs their update handlers whenever it goes idle.
+class TActionList : public TComponent {
+public:
+    explicit TActionList(TForm& form);
+    ~TActionList() override;
+
+    // A new action of the list, disabled until its update handler enables it.
+    TAction& Add();
+    void UpdateActions();
+
+private:
+    TForm& form_;
+    std::vector<TAction*> actions_;
+};
