@@ -17,7 +17,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -27,7 +26,6 @@ namespace {
 int argumentCount = 1;
 char programName[] = "AddSourceBench";
 char* arguments[] = {programName, nullptr};
-
 
 double Seconds(const QElapsedTimer& clock)
 {
@@ -64,12 +62,12 @@ std::optional<double> ScanThroughWindow(const std::string& folder, const TestSup
 
 void AddSourceRatio(benchmark::State& state)
 {
-    const std::string folder = TaggedMusicFolder(state.range(0)).Path();
+    const TestSupport::TempFolder& music = TaggedMusicFolder(state.range(0));
     const TestSupport::TempFolder programFolder;
     double window = 0;
     double model = 0;
     for (auto _ : state) {
-        const std::optional<double> scanned = ScanThroughWindow(folder.substr(0, folder.size() - 1), programFolder);
+        const std::optional<double> scanned = ScanThroughWindow(music.PathWithoutSeparator(), programFolder);
         if (!scanned) {
             state.SkipWithError("the source was not added");
             break;
@@ -78,7 +76,7 @@ void AddSourceRatio(benchmark::State& state)
         QElapsedTimer clock;
         clock.start();
         VT::Manager manager;
-        benchmark::DoNotOptimize(manager.AddSource(folder));
+        benchmark::DoNotOptimize(manager.AddSource(music.Path()));
         const double plain = Seconds(clock);
         state.SetIterationTime(throughWindow);
         window += throughWindow;

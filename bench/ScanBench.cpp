@@ -6,12 +6,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <map>
-#include <memory>
 #include <string>
 
 namespace {
-
 
 void ScanAddSource(benchmark::State& state)
 {

@@ -1,24 +1,12 @@
 // The song view over a large source in the real main window, offscreen: showing and
 // sorting it against sorting its songs alone, and one typed character of the title search
 // against the filter alone.
-#include "bench/RunBenchmarks.h"
-#include "GeneratedSongs.h"
+#include "bench/SourceWindow.h"
 
-#include "framework/TApplication.h"
-#include "framework/Testing.h"
-#include "mainform/Unit1.h"
-#include "tests/support/TempFolder.h"
-
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
-#include <benchmark/benchmark.h>
-
-#include <chrono>
-#include <cstdint>
-#include <map>
-#include <memory>
+#include <vector>
 
 namespace {
 
@@ -27,19 +15,8 @@ constexpr std::int64_t SmokeSize = 2'000;
 constexpr int ArtistColumn = 2;
 
 // One main window per size, showing nothing, whose only source holds the generated songs.
-struct Window {
-    explicit Window(std::size_t count)
-    {
-        form.UseProgramFolder(folder.Path());
-        form.Show();
-        while (form.FirstActivation)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        Testing::WaitForWorkers();
-        source = form.Model.AddLoadedSources({GeneratedSongs::List("Music", count)}).front();
-        form.SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
-        form.AddSourceEntry(source);
-        original = source->songs;
-    }
+struct Window : SourceWindow {
+    explicit Window(std::size_t count) : SourceWindow(count), original(source->songs) {}
 
     // Back to nothing shown and the source in its generated order, as at the start.
     void Reset()
@@ -61,33 +38,12 @@ struct Window {
         form.SourceListBoxMouseUp(mbLeft, {}, row.Left + 2, row.Top + 2);
     }
 
-    TestSupport::TempFolder folder;
-    TAppForm form;
-    VT::ListPtr source;
     std::vector<VT::Song> original;
 };
 
-// Closed before the application goes, at the end of main.
-std::map<std::int64_t, std::unique_ptr<Window>> windows;
-
-Window& WindowOf(const benchmark::State& state)
-{
-    auto& window = windows[state.range(0)];
-    if (!window)
-        window = std::make_unique<Window>(static_cast<std::size_t>(state.range(0)));
-    return *window;
-}
-
-template <class Work> double Seconds(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BaselineSortSongs(benchmark::State& state)
 {
-    Window& window = WindowOf(state);
+    Window& window = WindowOf<Window>(state);
     for (auto _ : state) {
         VT::PlayList copy;
         copy.songs = window.original;
@@ -98,7 +54,7 @@ void BaselineSortSongs(benchmark::State& state)
 
 void ShowAndSortSource(benchmark::State& state)
 {
-    Window& window = WindowOf(state);
+    Window& window = WindowOf<Window>(state);
     for (auto _ : state) {
         window.Reset();
         state.SetIterationTime(Seconds([&] {
@@ -111,7 +67,7 @@ void ShowAndSortSource(benchmark::State& state)
 
 void BaselineFilter(benchmark::State& state)
 {
-    Window& window = WindowOf(state);
+    Window& window = WindowOf<Window>(state);
     const VT::Filter filter({VT::Filter::Criteria(VT::Filter::Title, VT::Filter::StartsWith, "ab")});
     for (auto _ : state) {
         VT::PlayList found;
@@ -122,7 +78,7 @@ void BaselineFilter(benchmark::State& state)
 
 void TypeOneCharacter(benchmark::State& state)
 {
-    Window& window = WindowOf(state);
+    Window& window = WindowOf<Window>(state);
     window.Reset();
     window.ClickSourceRow();
     window.form.TitleEditClick();
@@ -149,11 +105,5 @@ BENCHMARK(BaselineFilter)->Name("Smoke/Baseline/Filter")->Arg(SmokeSize)->UseMan
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
-    TApplication application(argc, argv);
-    application.Initialize();
-    const int result = RunBenchmarks(argc, argv);
-    windows.clear();
-    return result;
+    return RunWindowBenchmarks<Window>(argc, argv);
 }

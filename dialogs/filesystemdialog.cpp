@@ -22,7 +22,8 @@ std::string StartFolder()
 
 } // namespace
 
-TFileSystemDialog::TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption)
+TFileSystemDialog::TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
+                                     const std::string& fileMask)
 {
     SetClientWidth(clientWidth);
     SetClientHeight(clientHeight);
@@ -42,6 +43,7 @@ TFileSystemDialog::TFileSystemDialog(int clientWidth, int clientHeight, const st
     FilesLabel->SetCaption(filesCaption);
     FileListBox = &Make<TFileListBox>(*this);
     FileListBox->SetBounds(2 * Margin + half, 28, half, listsBottom - 28);
+    FileListBox->SetMask(fileMask);
 
     const int buttonTop = clientHeight - Margin - ButtonHeight;
     Ok = &MakePictureButton(*this, ":/ok.jpg",

@@ -12,6 +12,9 @@
 
 #include <string>
 
+// The file list's label in the dialogs that list every kind of file.
+inline constexpr const char* AllFilesCaption = "All files in selected folder:";
+
 class TFileSystemDialog : public TForm {
 public:
     virtual void OkClick() = 0;
@@ -27,5 +30,7 @@ public:
 
 protected:
     // The lists start in the process's current folder and keep their folder between uses.
-    TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption);
+    // The file list takes its mask before it lists that folder, so it lists it only once.
+    TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
+                      const std::string& fileMask);
 };

@@ -2,8 +2,9 @@
 
 #include "dialogs/folderpicker.h"
 
-TFolderPickerDialog::TFolderPickerDialog(int clientWidth, int clientHeight, const std::string& filesCaption)
-    : TFileSystemDialog(clientWidth, clientHeight, filesCaption)
+TFolderPickerDialog::TFolderPickerDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
+                                         const std::string& fileMask)
+    : TFileSystemDialog(clientWidth, clientHeight, filesCaption, fileMask)
 {
     DirectoryListBox->OnClick = [this] { DirectoryListBoxClick(); };
     DirectoryListBox->OnDblClick = [this] { DirectoryListBoxDblClick(); };

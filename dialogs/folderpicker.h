@@ -18,7 +18,8 @@ public:
     std::string Folder;
 
 protected:
-    TFolderPickerDialog(int clientWidth, int clientHeight, const std::string& filesCaption);
+    TFolderPickerDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
+                        const std::string& fileMask);
 
     // OK takes the folder that the lists show, the one whose files the user saw, also
     // before any row was clicked and after another drive was chosen.

@@ -17,13 +17,12 @@ constexpr std::uint8_t SaveMode = 1;
 } // namespace
 
 TOpenDlg::TOpenDlg()
-    : TFileSystemDialog(487, 377, "All files in selected folder:")
+    : TFileSystemDialog(487, 377, AllFilesCaption, "*.m3u")
 {
     SetBorderStyle(bsDialog);
     SetPosition(poScreenCenter);
     const TRect files = FileListBox->BoundsRect();
     FileListBox->SetHeight(files.Height() - 52);
-    FileListBox->SetMask("*.m3u");
     FileNameLabel = &Make<TLabel>(*this);
     FileNameLabel->SetBounds(files.Left, files.Bottom - 46, 70, 16);
     FileNameLabel->SetCaption("File Name:");

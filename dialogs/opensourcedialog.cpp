@@ -7,12 +7,11 @@
 TOpenSourceDlg* OpenSourceDlg = nullptr;
 
 TOpenSourceDlg::TOpenSourceDlg()
-    : TFolderPickerDialog(452, 381, "All MP3 files in selected folder:")
+    : TFolderPickerDialog(452, 381, "All MP3 files in selected folder:", "*.mp3*")
 {
     SetBorderStyle(bsDialog);
     SetCaption("Select MP3 Folder");
     SetPosition(poMainFormCenter);
-    FileListBox->SetMask("*.mp3*");
 }
 
 void TOpenSourceDlg::OkClick()

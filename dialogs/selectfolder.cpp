@@ -7,7 +7,7 @@
 TSelectFolderForm* SelectFolderForm = nullptr;
 
 TSelectFolderForm::TSelectFolderForm()
-    : TFolderPickerDialog(487, 372, "All files in selected folder:")
+    : TFolderPickerDialog(487, 372, AllFilesCaption, "*")
 {
     SetFormStyle(fsStayOnTop);
     SetCaption("Choose Folder to Place New Folder In");

@@ -1,5 +1,6 @@
 #include "framework/FileSystemNames.h"
 
+#include "catalogue/FoldCase.h"
 #include "framework/FolderPath.h"
 #include "platform/FolderListing.h"
 
@@ -8,15 +9,10 @@
 
 namespace {
 
-char FoldLetter(unsigned char c)
-{
-    return static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-}
-
 bool BeforeIgnoringCase(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(FoldLetter(x)) < static_cast<unsigned char>(FoldLetter(y));
+        return VT::FoldByte(x) < VT::FoldByte(y);
     });
 }
 

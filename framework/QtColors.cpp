@@ -31,9 +31,10 @@ QColor ToQColor(TColor color)
 
 void PaintBackground(QWidget& widget, QPalette::ColorRole role, TColor color)
 {
+    const QColor background = ToQColor(color);
     QPalette palette = widget.palette();
-    palette.setColor(role, ToQColor(color));
-    MatchDisabledText(palette, ToQColor(color));
+    palette.setColor(role, background);
+    MatchDisabledText(palette, background);
     widget.setPalette(palette);
     widget.setAutoFillBackground(true);
 }

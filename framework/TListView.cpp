@@ -156,13 +156,16 @@ void TListView::SetHotRow(int row)
     hotRow_ = row;
     if (hotTrack_.HandPoint)
         ShowCursor(row >= 0 ? crHandPoint : Cursor());
-    model_->RowLookChanged(before);
-    model_->RowLookChanged(row);
+    if (hotTrack_.UnderlineHot) {
+        model_->RowLookChanged(before);
+        model_->RowLookChanged(row);
+    }
 }
 
 bool TListView::HandleEvent(QObject* watched, QEvent& event)
 {
-    if (watched == ClientWidget()) {
+    // Only hot tracking needs the row under the mouse; spare the look-up on every move.
+    if (watched == ClientWidget() && (hotTrack_.HandPoint || hotTrack_.UnderlineHot)) {
         if (event.type() == QEvent::MouseMove) {
             const QPoint at = static_cast<QMouseEvent&>(event).position().toPoint();
             SetHotRow(GetItemAt(at.x(), at.y()));

@@ -6,10 +6,11 @@
 #include <QAction>
 #include <QMenu>
 
-TMenuItem::TMenuItem()
-    : ownAction_(std::make_unique<QAction>())
+TMenuItem::TMenuItem(const std::string& caption)
+    : ownAction_(std::make_unique<QAction>(ToQt(caption)))
     , qtAction_(ownAction_.get())
 {
+    ownAction_->setSeparator(caption == "-");
 }
 
 TMenuItem::TMenuItem(TAction& action)
@@ -24,12 +25,6 @@ TMenuItem::TMenuItem(QWidget& container)
 
 TMenuItem::~TMenuItem() = default;
 
-void TMenuItem::SetCaption(const std::string& caption)
-{
-    ownAction_->setSeparator(caption == "-");
-    ownAction_->setText(ToQt(caption));
-}
-
 TMenuItem& TMenuItem::Add(TAction& action)
 {
     return Append(std::make_unique<TMenuItem>(action));
@@ -37,9 +32,7 @@ TMenuItem& TMenuItem::Add(TAction& action)
 
 TMenuItem& TMenuItem::Add(const std::string& caption)
 {
-    auto item = std::make_unique<TMenuItem>();
-    item->SetCaption(caption);
-    return Append(std::move(item));
+    return Append(std::make_unique<TMenuItem>(caption));
 }
 
 TMenuItem& TMenuItem::Append(std::unique_ptr<TMenuItem> item)

@@ -15,13 +15,11 @@ class TAction;
 // that holds the items of its sub-menu.
 class TMenuItem : public TComponent {
 public:
-    TMenuItem();
+    explicit TMenuItem(const std::string& caption);
     explicit TMenuItem(TAction& action);
     // The top of a menu bar or popup: its items are shown by `container` itself.
     explicit TMenuItem(QWidget& container);
     ~TMenuItem() override;
-
-    void SetCaption(const std::string& caption);
 
     // A new last item of the sub-menu.
     TMenuItem& Add(TAction& action);

@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr TKey VK_F9 = VK_F1 + 8;
-constexpr TKey VK_F10 = VK_F1 + 9;
-
 TAction& AddAction(TActionList& list, const char* category, const char* caption, TShortCut shortCut,
                    const std::string& hint)
 {

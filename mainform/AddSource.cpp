@@ -45,10 +45,8 @@ void TAppForm::AddLoadedSource(const std::string& folder)
             added.push_back(std::move(scanned));
             const VT::ListPtr source = Model.AddLoadedSources(std::move(added)).front();
             // A source without songs stays in the model but gets no row.
-            if (source->songs.empty())
-                return;
-            SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
-            AddSourceEntry(source);
+            if (!source->songs.empty())
+                AppendSource(source);
         });
     } catch (const VT::invalid_directory&) {
         TThread::Synchronize([] { MessageDialog->ShowMessage("There was an error loading the source"); });

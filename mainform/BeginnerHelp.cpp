@@ -38,8 +38,7 @@ void TAppForm::HookBeginnerHelpEvents()
 void TAppForm::StartBeginnerHelp()
 {
     HelpRunning = true;
-    HelpStep = 1;
-    HelpBlinkOn = true;
+    GoToHelpStep(1);
     HelpTimer->SetEnabled(true);
 }
 
@@ -56,12 +55,17 @@ void TAppForm::AdvanceHelpStep(std::int32_t step)
 {
     if (!HelpRunning || step < HelpStep)
         return;
-    if (step != 3 || HelpStep == 3) {
-        HelpStep = step + 1;
-        HelpBlinkOn = true;
-    }
+    if (step != 3 || HelpStep == 3)
+        GoToHelpStep(step + 1);
     if (HelpStep == 4 && PlaylistListBox->Items().Count() > 0)
         ShowHelpBubble(BubbleLeft, PlayListRowsBubbleTop, PlayBubble);
+}
+
+// A new current step shows at once: its label's blink starts red.
+void TAppForm::GoToHelpStep(std::int32_t step)
+{
+    HelpStep = step;
+    HelpBlinkOn = true;
 }
 
 // The current step's panel stays highlighted while its label blinks red and black. Once
@@ -95,21 +99,18 @@ void TAppForm::StepOnePanelClick()
 
 void TAppForm::StepTwoPanelClick()
 {
-    HelpStep = 2;
-    HelpBlinkOn = true;
+    GoToHelpStep(2);
 }
 
 void TAppForm::StepThreePanelClick()
 {
-    HelpStep = 3;
-    HelpBlinkOn = true;
+    GoToHelpStep(3);
     ShowHelpBubble(BubbleLeft, PlayListRowsBubbleTop, DragBubble);
 }
 
 void TAppForm::StepFourPanelClick()
 {
-    HelpStep = 4;
-    HelpBlinkOn = true;
+    GoToHelpStep(4);
 }
 
 // The help moves on once the dialog is closed or the scan has started, cancelled or not.

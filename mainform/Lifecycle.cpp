@@ -46,10 +46,8 @@ void TAppForm::LoadSources(std::optional<std::vector<VT::PlayList>> read)
         Application->MessageBox("There was an error loading Sources from : " + ViewVars.ProgramFolder);
         return;
     }
-    for (const auto& source : Model.AddLoadedSources(std::move(*read))) {
-        SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
-        AddSourceEntry(source);
-    }
+    for (const auto& source : Model.AddLoadedSources(std::move(*read)))
+        AppendSource(source);
 }
 
 void TAppForm::LoadPlayLists(std::optional<std::vector<VT::PlayList>> read)

@@ -25,6 +25,12 @@ void TAppForm::AddSourceEntry(VT::ListPtr source)
     SourceListBox->Items().Add(ListEntryText(source));
 }
 
+void TAppForm::AppendSource(VT::ListPtr source)
+{
+    SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
+    AddSourceEntry(source);
+}
+
 std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
 {
     PlayListInfos.push_back(ListInfo{playList, playList->GetName(), {}});

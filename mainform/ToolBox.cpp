@@ -73,18 +73,12 @@ void TAppForm::QuickHelpButtonUp()
 
 void TAppForm::ShowSearchBoxActionExecute()
 {
-    if (ToolBoxState == SearchBoxShown)
-        ToolBoxHideAll();
-    else
-        ToolBoxShowSearch();
+    ToggleToolBox(SearchBoxShown);
 }
 
 void TAppForm::ShowQuickHelpActionExecute()
 {
-    if (ToolBoxState == QuickHelpShown)
-        ToolBoxHideAll();
-    else
-        ToolBoxShowQuickHelp();
+    ToggleToolBox(QuickHelpShown);
 }
 
 void TAppForm::HideAllActionExecute()
@@ -105,6 +99,15 @@ void TAppForm::ToolBoxShowQuickHelp()
 void TAppForm::ToolBoxHideAll()
 {
     ChangeToolBoxState(AllHidden);
+}
+
+// A command for the panel already shown hides it, as its checked menu item suggests.
+void TAppForm::ToggleToolBox(std::uint8_t state)
+{
+    if (ToolBoxState == state)
+        ToolBoxHideAll();
+    else
+        ChangeToolBoxState(state);
 }
 
 // The slide itself runs on the ToolBoxAnimate ticks.

@@ -113,6 +113,8 @@ public:
     // ---- List panes (ListPanes.cpp)
     std::string ListEntryText(VT::ListPtr list) const;
     void AddSourceEntry(VT::ListPtr source);
+    // The source's record and its pane entry, together, so that the two stay in step.
+    void AppendSource(VT::ListPtr source);
     std::int32_t AddPlayListEntry(VT::ListPtr playList);
     void UpdatePlayListEntry(std::int32_t row);
     void SortPlayLists();
@@ -306,6 +308,7 @@ private:
     void QuickHelpButtonUp();
     void PlaceToolBox(int top, int viewHeight);
     void ChangeToolBoxState(std::uint8_t state);
+    void ToggleToolBox(std::uint8_t state);
     void HookToolBoxEvents();
     bool SlideUp(TControl& panel);
     void SlideDown();
@@ -313,6 +316,7 @@ private:
 
     // ---- Beginner help, private (BeginnerHelp.cpp)
     void HookBeginnerHelpEvents();
+    void GoToHelpStep(std::int32_t step);
     void ColourHelpSteps(std::int32_t lit, bool labelRed);
 
     // ---- Commands, private (Actions.cpp)

@@ -113,7 +113,7 @@ TEST_F(M3UImport, TakesEveryTextFromTheTagOrTheFileNameOrTheSourceSong)
 {
     const VT::ListPtr mix = ImportMix("a.mp3\r\nIntro.mp3\r\nx.mp3\r\n");
     ASSERT_EQ(mix->songs.size(), 3u);
-    const std::string inFolder = folder.Path().substr(0, folder.Path().size() - 1);
+    const std::string inFolder = folder.PathWithoutSeparator();
     EXPECT_EQ(AllTexts(mix->songs[0]), (Strings{"A", "Band", "1999", "", "", "a.mp3", inFolder, folder / "a.mp3", "mp3"}));
     // The untagged song takes nothing over from the tagged one read before it.
     EXPECT_EQ(AllTexts(mix->songs[1]), (Strings{"Intro", "", "", "", "", "Intro.mp3", inFolder, folder / "Intro.mp3", "mp3"}));

@@ -64,7 +64,7 @@ TEST(ReadTag, TakesEachFieldAtItsOwnWidthAndAnUntitledSongAfterItsFile)
         const Strings texts = StateOf(ReadFile(folder, c.name, c.bytes));
         EXPECT_EQ(Strings(texts.begin(), texts.begin() + 5), c.texts) << c.name;
     }
-    const std::string folderName = folder.Path().substr(0, folder.Path().size() - 1);
+    const std::string folderName = folder.PathWithoutSeparator();
     EXPECT_EQ(StateOf(ReadFile(folder, "song.mp3", Mp3Bytes(FullTag))),
               (Strings{"Title", "Artist", "Album", "1999", "Pop", "song.mp3", folderName, folder / "song.mp3", "mp3", "13"}));
 }
@@ -92,7 +92,7 @@ TEST(ReadTag, WithoutTheTagMarkTakesTheNewFileButKeepsTheTagTexts)
     bytes[bytes.size() - 128 + 2] = 'B';
     const std::string path = folder.Write("untagged.mp3", bytes);
     EXPECT_THROW(song.ReadTag(path), VT::no_tag);
-    const std::string folderName = folder.Path().substr(0, folder.Path().size() - 1);
+    const std::string folderName = folder.PathWithoutSeparator();
     EXPECT_EQ(StateOf(song),
               (Strings{"Old", "Old Artist", "Old Album", "1970", "Ambient", "untagged.mp3", folderName, path, "mp3", "26"}));
 }

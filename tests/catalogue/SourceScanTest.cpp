@@ -79,7 +79,7 @@ TEST(SourceScan, AnUntaggedFileIsReportedTwiceAndTitledAfterItsNameAlone)
     VT::PlayList list;
     VT::SourceManager::ScanFolder(list, folder.Path(), reading, recorder.Callback());
     EXPECT_EQ(recorder.calls, (std::vector<Call>{{"Intro.mp3", 0, 1}, {"Intro.mp3", 0, 1}}));
-    const std::string inFolder = folder.Path().substr(0, folder.Path().size() - 1);
+    const std::string inFolder = folder.PathWithoutSeparator();
     EXPECT_TRUE(SameTexts(list.songs.at(0), Make({.title = "Intro", .fileName = "Intro.mp3", .folder = inFolder,
                                                   .path = folder / "Intro.mp3", .type = "mp3"})));
 }

@@ -1,4 +1,4 @@
-#include "tests/dialogs/ApplicationFixture.h"
+#include "tests/support/ApplicationFixture.h"
 
 #include "dialogs/addsourcethread.h"
 #include "dialogs/foldercreate.h"
@@ -24,9 +24,11 @@ protected:
             return mrOk;
         });
         folder.Write("song.mp3", "bytes");
-        music = folder.Path().substr(0, folder.Path().size() - 1);
+        music = folder.PathWithoutSeparator();
         sub = folder.MakeFolder("Sub");
         sub.pop_back();
+        // Listed by a mask of all files, never by the source dialog's MP3 mask.
+        folder.Write("Sub/notes.txt", "text");
     }
 
     void ClickRow(TListBox& box, const std::string& path, bool twice)

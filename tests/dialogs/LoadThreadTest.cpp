@@ -1,6 +1,6 @@
 #include "dialogs/loadthread.h"
 #include "framework/MainThread.h"
-#include "tests/dialogs/ApplicationFixture.h"
+#include "tests/support/ApplicationFixture.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 

@@ -1,7 +1,7 @@
 #include "dialogs/aboutdlg.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/qeastiondlg.h"
-#include "tests/dialogs/ApplicationFixture.h"
+#include "tests/support/ApplicationFixture.h"
 
 #include <QLabel>
 #include <QPixmap>

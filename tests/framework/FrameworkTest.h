@@ -1,6 +1,5 @@
 #pragma once
 
-#include "framework/TApplication.h"
 #include "framework/TButton.h"
 #include "framework/TCheckBox.h"
 #include "framework/TComboBox.h"
@@ -12,6 +11,7 @@
 #include "framework/TPanel.h"
 #include "framework/TStaticText.h"
 #include "framework/Testing.h"
+#include "tests/support/ApplicationFixture.h"
 #include "tests/support/QtTesting.h"
 
 #include <QApplication>
@@ -23,23 +23,10 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
-// Every test gets a fresh application over the one offscreen QApplication of the program.
-class FrameworkTest : public ::testing::Test {
-protected:
-    FrameworkTest();
-    ~FrameworkTest() override;
-
-    // Ends the test's application now, as the end of the program would.
-    void EndApplication() { application_.reset(); }
-    void StartApplication();
-
-private:
-    std::optional<TApplication> application_;
-};
+using FrameworkTest = ApplicationFixture;
 
 // A form on the screen for the controls under test.
 class OnAForm : public FrameworkTest {

@@ -1,21 +1,12 @@
 #include "tests/framework/FrameworkTest.h"
 
-#include "framework/TThread.h"
+#include "tests/support/Worker.h"
 
 #include <future>
 
 namespace {
 
-class Worker : public TThread {
-public:
-    explicit Worker(std::function<void()> work) : work_(std::move(work)) {}
-
-protected:
-    void Execute() override { work_(); }
-
-private:
-    std::function<void()> work_;
-};
+using TestSupport::Worker;
 
 using Queue = FrameworkTest;
 

@@ -1,6 +1,6 @@
 #include "tests/framework/FrameworkTest.h"
 
-#include "framework/TThread.h"
+#include "tests/support/Worker.h"
 
 #include <atomic>
 #include <future>
@@ -8,19 +8,7 @@
 
 namespace {
 
-// A worker whose work the test gives; like every worker it frees itself when done.
-class Worker : public TThread {
-public:
-    explicit Worker(std::function<void(Worker&)> work) : work_(std::move(work)) {}
-    void Step(const std::function<void()>& step) { Synchronize(step); }
-
-protected:
-    void Execute() override { work_(*this); }
-
-private:
-    std::function<void(Worker&)> work_;
-};
-
+using TestSupport::Worker;
 using Threads = FrameworkTest;
 
 // The four steps of the start-up load show the steps' order and thread; here, the rest.
@@ -28,10 +16,10 @@ TEST_F(Threads, StartOnceTheCreatorReturnsAndCarryAStepsExceptionBack)
 {
     std::atomic<bool> started = false;
     std::string caught;
-    new Worker([&](Worker& worker) {
+    new Worker([&] {
         started = true;
         try {
-            worker.Step([] { throw std::runtime_error("no such folder"); });
+            TThread::Synchronize([] { throw std::runtime_error("no such folder"); });
         } catch (const std::runtime_error& failure) {
             caught = failure.what();
         }
@@ -53,12 +41,12 @@ TEST_F(Threads, RunLaterStepsOnlyWhenTheMainFormStaysOpen)
         Application->CreateForm(main);
         main->OnClose = [answer](TCloseAction& action) { action = answer; };
         std::vector<std::string> ran;
-        new Worker([&](Worker& worker) {
-            worker.Step([&] {
+        new Worker([&] {
+            TThread::Synchronize([&] {
                 main->Close();
                 ran.push_back("closing step");
             });
-            worker.Step([&] { ran.push_back("later step"); });
+            TThread::Synchronize([&] { ran.push_back("later step"); });
         });
         Testing::WaitForWorkers();
         EXPECT_EQ(ran.size(), answer == caNone ? 2u : 1u) << answer;
@@ -77,9 +65,9 @@ TEST_F(Threads, RunNoStepOnceTheMainFormHasBegunToClose)
         bool closeBegun = false;
         bool stepAfterClose = false;
         std::atomic<int> steps = 0;
-        new Worker([&](Worker& worker) {
+        new Worker([&] {
             for (;; ++steps)
-                worker.Step([&] { stepAfterClose = stepAfterClose || closeBegun; });
+                TThread::Synchronize([&] { stepAfterClose = stepAfterClose || closeBegun; });
         });
         ASSERT_TRUE(WaitUntil([&] { return steps >= round % 5; }));
         closeBegun = true;
@@ -94,9 +82,9 @@ TEST_F(Threads, AreNotWaitedForWhenTheApplicationEnds)
     std::promise<void> release;
     std::shared_future<void> released = release.get_future().share();
     std::atomic<bool> stepRan = false;
-    new Worker([&, released](Worker& worker) {
+    new Worker([&, released] {
         released.wait();
-        worker.Step([&] { stepRan = true; });
+        TThread::Synchronize([&] { stepRan = true; });
     });
     bool processEnded = false;
     Testing::SetProcessEnd([&] { processEnded = true; });

@@ -3,9 +3,9 @@
 #include "dialogs/loadprogressbarform.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/opensourcedialog.h"
-#include "framework/TThread.h"
 #include "platform/FolderListing.h"
 #include "tests/support/Mp3Writer.h"
+#include "tests/support/Worker.h"
 
 #include <QTest>
 
@@ -97,12 +97,7 @@ TEST_F(AddingASource, HandReportsOverWithoutWaitingAndCountEachOne)
 {
     LoadProgressBar->StartFolder("Rock");
     std::promise<void> reported;
-    struct Reporter : TThread {
-        explicit Reporter(std::function<void()> work) : work(std::move(work)) {}
-        void Execute() override { work(); }
-        std::function<void()> work;
-    };
-    new Reporter([&] {
+    new TestSupport::Worker([&] {
         for (int done = 0; done < 100000; ++done)
             Form().ReportLoadProgress("x.mp3", done, 100000);
         reported.set_value();

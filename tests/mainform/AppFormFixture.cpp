@@ -21,6 +21,7 @@ void AppFormFixture::MakeWindow()
 
 void AppFormFixture::Restart()
 {
+    Testing::WaitForWorkers();
     EndApplication();
     StartApplication();
     MakeWindow();

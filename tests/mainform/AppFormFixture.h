@@ -1,7 +1,7 @@
 #pragma once
 
 #include "mainform/Unit1.h"
-#include "tests/dialogs/ApplicationFixture.h"
+#include "tests/support/ApplicationFixture.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 

@@ -17,6 +17,8 @@ public:
 
     // The folder's path, ending in the separator.
     const std::string& Path() const { return path_; }
+    // The path without the separator at its end, as a song or a folder box names a folder.
+    std::string PathWithoutSeparator() const { return path_.substr(0, path_.size() - 1); }
     // The path of an entry of the folder.
     std::string operator/(std::string_view name) const { return path_ + std::string(name); }
 

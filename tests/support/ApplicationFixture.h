@@ -4,6 +4,8 @@
 #include "framework/Testing.h"
 #include "tests/support/QtTesting.h"
 
+#include <QToolTip>
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -16,7 +18,15 @@ protected:
         TestSupport::EnsureOffscreenQt();
         StartApplication();
     }
-    ~ApplicationFixture() override { EndApplication(); }
+
+    // A tool tip outlives the application object that showed it, and no test leaves a
+    // worker behind.
+    ~ApplicationFixture() override
+    {
+        QToolTip::hideText();
+        Testing::WaitForWorkers();
+        EndApplication();
+    }
 
     void StartApplication()
     {
@@ -24,12 +34,9 @@ protected:
         Application->Initialize();
     }
 
-    // Lets the workers still running end first, as no test leaves one behind.
-    void EndApplication()
-    {
-        Testing::WaitForWorkers();
-        application_.reset();
-    }
+    // Ends the test's application now, as the end of the program would: workers still
+    // running are not waited for.
+    void EndApplication() { application_.reset(); }
 
 private:
     std::optional<TApplication> application_;
