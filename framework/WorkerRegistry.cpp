@@ -36,16 +36,33 @@ void WorkerRegistry::HoldSteps()
 
 void WorkerRegistry::ResumeSteps()
 {
-    std::vector<std::shared_ptr<Call>> held;
     {
         std::lock_guard lock(mutex_);
         if (phase_ != Phase::Holding)
             return;
         phase_ = Phase::Open;
-        held.swap(held_);
+        if (held_.empty())
+            return;
     }
-    for (auto& call : held)
-        Post(std::move(call));
+    // Steps already on their way to the main thread join the held ones behind them
+    // (RunOnMainThread) until these have run, so every step keeps its turn.
+    PostToMainThread([this] { RunHeldSteps(); });
+}
+
+void WorkerRegistry::RunHeldSteps()
+{
+    for (;;) {
+        std::shared_ptr<Call> call;
+        {
+            std::lock_guard lock(mutex_);
+            // A close asked again before this ran holds them once more; its refusal runs them.
+            if (held_.empty() || phase_ == Phase::Holding)
+                return;
+            call = held_.front();
+            held_.erase(held_.begin());
+        }
+        Run(call);
+    }
 }
 
 void WorkerRegistry::BeginClosing()
@@ -120,13 +137,21 @@ void WorkerRegistry::Post(std::shared_ptr<Call> call)
 
 void WorkerRegistry::RunOnMainThread(const std::shared_ptr<Call>& call)
 {
-    bool dropped = false;
     {
         std::lock_guard lock(mutex_);
-        if (phase_ == Phase::Holding && call->state == Call::State::Queued) {
+        if ((phase_ == Phase::Holding || !held_.empty()) && call->state == Call::State::Queued) {
             held_.push_back(call);
             return;
         }
+    }
+    Run(call);
+}
+
+void WorkerRegistry::Run(const std::shared_ptr<Call>& call)
+{
+    bool dropped = false;
+    {
+        std::lock_guard lock(mutex_);
         dropped = phase_ == Phase::Closing || call->state == Call::State::Dropped;
         call->state = dropped ? Call::State::Dropped : Call::State::Running;
     }

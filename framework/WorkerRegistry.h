@@ -44,6 +44,8 @@ private:
     void ThrowIfClosing() const;
     void Post(std::shared_ptr<Call> call);
     void RunOnMainThread(const std::shared_ptr<Call>& call);
+    void RunHeldSteps();
+    void Run(const std::shared_ptr<Call>& call);
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;

@@ -53,6 +53,37 @@ TEST_F(Threads, RunLaterStepsOnlyWhenTheMainFormStaysOpen)
     }
 }
 
+// A step held while the close handler decided runs before one that was already on its
+// way to the main thread when the close was refused.
+TEST_F(Threads, KeepTheirOrderAcrossARefusedClose)
+{
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    std::vector<std::string> ran;
+    std::promise<void> closing, firstPosted, secondMayGo, secondPosted;
+    new TestSupport::Worker([&] {
+        closing.get_future().wait();
+        TThread::Queue([&] { ran.push_back("first"); });
+        firstPosted.set_value();
+        secondMayGo.get_future().wait();
+        TThread::Queue([&] { ran.push_back("second"); });
+        secondPosted.set_value();
+    });
+    main->OnClose = [&](TCloseAction& action) {
+        closing.set_value();
+        firstPosted.get_future().wait();
+        QApplication::processEvents(); // the first step arrives and is held
+        secondMayGo.set_value();
+        secondPosted.get_future().wait();
+        action = caNone;
+    };
+    QApplication::processEvents(); // the worker starts
+    main->Close();
+    Testing::WaitForWorkers();
+    QApplication::processEvents();
+    EXPECT_EQ(ran, (std::vector<std::string>{"first", "second"}));
+}
+
 // A worker posts steps as fast as it can while the main form closes: whichever way the
 // race goes, no step runs once the close has begun and the worker ends quietly.
 TEST_F(Threads, RunNoStepOnceTheMainFormHasBegunToClose)
