@@ -39,3 +39,19 @@ void TEdit::ApplyColor()
 {
     PaintBackground(*edit_, QPalette::Base, Color());
 }
+
+int TEdit::MaxLength() const
+{
+    return maxLength_;
+}
+
+void TEdit::SetMaxLength(int characters)
+{
+    maxLength_ = characters;
+    edit_->setMaxLength(characters > 0 ? characters : 32767);
+}
+
+void TEdit::SelectAll()
+{
+    edit_->selectAll();
+}

@@ -18,6 +18,10 @@ public:
 
     std::string Text() const;
     void SetText(const std::string& text);
+    // The most characters the user can type or paste; 0 for no limit.
+    int MaxLength() const;
+    void SetMaxLength(int characters);
+    void SelectAll();
 
     std::function<void()> OnChange;
 
@@ -27,4 +31,5 @@ protected:
 private:
     QLineEdit* edit_ = nullptr;
     std::unique_ptr<KeptText> text_;
+    int maxLength_ = 0;
 };

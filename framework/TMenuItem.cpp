@@ -11,6 +11,10 @@ TMenuItem::TMenuItem(const std::string& caption)
     , qtAction_(ownAction_.get())
 {
     ownAction_->setSeparator(caption == "-");
+    QObject::connect(ownAction_.get(), &QAction::triggered, [this] {
+        if (OnClick)
+            OnClick(*this);
+    });
 }
 
 TMenuItem::TMenuItem(TAction& action)
@@ -39,8 +43,30 @@ TMenuItem& TMenuItem::Append(std::unique_ptr<TMenuItem> item)
 {
     TMenuItem& added = *item;
     Container().addAction(added.QtAction());
-    Adopt(std::move(item));
+    items_.push_back(std::move(item));
     return added;
+}
+
+void TMenuItem::Clear()
+{
+    for (const auto& item : items_)
+        Container().removeAction(item->QtAction());
+    items_.clear();
+}
+
+std::string TMenuItem::Caption() const
+{
+    return FromQt(qtAction_->text());
+}
+
+bool TMenuItem::Enabled() const
+{
+    return qtAction_->isEnabled();
+}
+
+void TMenuItem::SetEnabled(bool enabled)
+{
+    qtAction_->setEnabled(enabled);
 }
 
 QWidget& TMenuItem::Container()

@@ -2,8 +2,10 @@
 
 #include "framework/TComponent.h"
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -25,6 +27,20 @@ public:
     TMenuItem& Add(TAction& action);
     TMenuItem& Add(const std::string& caption);
 
+    // Items of the sub-menu that the program builds and removes as it goes.
+    int Count() const { return static_cast<int>(items_.size()); }
+    TMenuItem& Item(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
+    void Clear();
+
+    std::string Caption() const;
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+    // A number the program keeps with an item of its own, e.g. the row it stands for.
+    int Tag = 0;
+    // A choice of an item of its own; the sender is the item.
+    std::function<void(TMenuItem& sender)> OnClick;
+
     QAction* QtAction() const { return qtAction_; }
 
 private:
@@ -36,4 +52,5 @@ private:
     std::unique_ptr<QAction> ownAction_;
     QAction* qtAction_ = nullptr;
     QWidget* container_ = nullptr;
+    std::vector<std::unique_ptr<TMenuItem>> items_;
 };

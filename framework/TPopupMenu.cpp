@@ -17,7 +17,7 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() != QEvent::ContextMenu)
+        if (event->type() != QEvent::ContextMenu || !popup_.AutoPopup())
             return false;
         const QPoint at = static_cast<QContextMenuEvent*>(event)->globalPos();
         popup_.Popup(at.x(), at.y());
@@ -46,5 +46,7 @@ void TPopupMenu::AttachTo(TControl& control)
 
 void TPopupMenu::Popup(int x, int y)
 {
+    if (OnPopup)
+        OnPopup();
     menu_->popup(QPoint(x, y));
 }
