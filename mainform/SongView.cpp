@@ -170,3 +170,12 @@ VT::Song TAppForm::SongFromItem(int row) const
     song.SetFolder(text(6));
     return song;
 }
+
+void TAppForm::GetSelectedSongs(VT::PlayList& list) const
+{
+    list.songs.clear();
+    if (ShowsPlaceholder())
+        return;
+    for (const int row : mp3ListView->SelectedRows())
+        list.songs.push_back(SongFromItem(row));
+}

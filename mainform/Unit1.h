@@ -153,6 +153,8 @@ public:
     void mp3ListViewMouseUp(TMouseButton button, TShiftState shift, int x, int y);
     // The song of a view row, rebuilt from the row's texts.
     VT::Song SongFromItem(int row) const;
+    // The songs of the selected rows, top to bottom, in place of the list's songs.
+    void GetSelectedSongs(VT::PlayList& list) const;
 
     // ---- Search (Search.cpp)
     void RefreshSongView();
