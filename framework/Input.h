@@ -42,6 +42,7 @@ inline constexpr TKey VK_DOWN = 0x28;
 inline constexpr TKey VK_INSERT = 0x2D;
 inline constexpr TKey VK_DELETE = 0x2E;
 inline constexpr TKey VK_F1 = 0x70;
+inline constexpr TKey VK_F5 = 0x74;
 inline constexpr TKey VK_F9 = 0x78;
 inline constexpr TKey VK_F10 = 0x79;
 // Any key that has no code of its own, so that no key press goes unreported.

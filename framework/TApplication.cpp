@@ -1,5 +1,6 @@
 #include "framework/TApplication.h"
 
+#include "framework/HelpViewer.h"
 #include "framework/HintTimingStyle.h"
 #include "framework/MainThread.h"
 #include "framework/OpenDisplay.h"
@@ -122,6 +123,15 @@ void TApplication::RemoveActionList(const TActionList& list)
 void TApplication::SetTitle(std::string title)
 {
     title_ = std::move(title);
+}
+
+bool TApplication::HelpCommand(int command, std::intptr_t)
+{
+    if (command != HELP_FINDER)
+        return false;
+    if (!helpViewer_)
+        helpViewer_ = std::make_unique<THelpViewer>();
+    return helpViewer_->ShowContents(helpFile_);
 }
 
 std::string TApplication::ExeName() const

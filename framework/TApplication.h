@@ -2,6 +2,7 @@
 
 #include "framework/TForm.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 class QApplication;
 class QObject;
 class TActionList;
+class THelpViewer;
 
 // The application object: the forms, the message loop, the message boxes and the
 // hint timings. One exists while the program runs, reached through `Application`.
@@ -52,6 +54,10 @@ public:
     void SetTitle(std::string title);
     const std::string& HelpFile() const { return helpFile_; }
     void SetHelpFile(std::string helpFile) { helpFile_ = std::move(helpFile); }
+    // A command of the help system: HELP_FINDER opens the help file at its contents in
+    // the help viewer, which reports a file it cannot read. Other commands are not
+    // known; false for them and for a file that could not be shown.
+    bool HelpCommand(int command, std::intptr_t data);
     // The full path of the program's executable.
     std::string ExeName() const;
 
@@ -88,6 +94,7 @@ private:
     bool idling_ = false;
     std::string title_;
     std::string helpFile_;
+    std::unique_ptr<THelpViewer> helpViewer_;
     int hintPause_ = 500;
     int hintShortPause_ = 50;
     int hintHidePause_ = 2500;

@@ -1,13 +1,14 @@
 #include "framework/TComboBox.h"
 
+#include "framework/EditKeys.h"
 #include "framework/KeptText.h"
+#include "framework/LineValidator.h"
 #include "framework/QtColors.h"
 #include "framework/TextConversion.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QValidator>
 
 // Mirrors every change into the Qt box.
 class TComboBox::ComboItems final : public TStrings {
@@ -45,17 +46,17 @@ private:
 
 // Puts the text into the box's letter case: Qt's line edit asks it about every text as it
 // arrives, typed, pasted or set by the program.
-class TComboBox::CaseValidator final : public QValidator {
+class TComboBox::CaseValidator final : public LineValidator {
 public:
-    CaseValidator(const TComboBox& box, QObject* parent) : QValidator(parent), box_(box) {}
+    CaseValidator(const TComboBox& box, QObject* parent) : LineValidator(parent), box_(box) {}
 
-    State validate(QString& input, int&) const override
+protected:
+    void Convert(QString& input) const override
     {
         if (box_.CharCase() == ecLowerCase)
             input = input.toLower();
         else if (box_.CharCase() == ecUpperCase)
             input = input.toUpper();
-        return Acceptable;
     }
 
 private:
@@ -95,7 +96,8 @@ void TComboBox::PrepareEditor()
     QLineEdit* editor = box_->lineEdit();
     box_->setCompleter(nullptr);
     editor->setAcceptDrops(false);
-    editor->setValidator(new CaseValidator(*this, editor));
+    input_ = new CaseValidator(*this, editor);
+    editor->setValidator(input_);
     editor->installEventFilter(Context());
     QObject::connect(editor, &QLineEdit::textEdited, Context(),
                      [this](const QString& text) { Typed(text); });
@@ -115,7 +117,7 @@ void TComboBox::SetDropDownCount(int count)
 
 QString TComboBox::ShowText(const std::string& bytes)
 {
-    box_->setEditText(text_->Keep(bytes));
+    input_->Write([&] { box_->setEditText(text_->Keep(bytes)); });
     return box_->currentText();
 }
 
@@ -217,6 +219,11 @@ bool TComboBox::HandleEvent(QObject* watched, QEvent& event)
         return true;
     // Qt would take Return as choosing the entry the text matches; only the list chooses.
     return editor && (key == Qt::Key_Return || key == Qt::Key_Enter);
+}
+
+bool TComboBox::TakesKey(const QKeyEvent& key) const
+{
+    return style_ == csDropDown && IsEditKey(key);
 }
 
 void TComboBox::ApplyColor()

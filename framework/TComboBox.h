@@ -50,6 +50,7 @@ protected:
     bool ClicksOnMouseUp() const override { return false; }
     void ApplyColor() override;
     bool HandleEvent(QObject* watched, QEvent& event) override;
+    bool TakesKey(const QKeyEvent& key) const override;
 
 private:
     class ComboItems;
@@ -67,6 +68,7 @@ private:
     QComboBox* box_ = nullptr;
     std::unique_ptr<ComboItems> items_;
     std::unique_ptr<KeptText> text_;
+    CaseValidator* input_ = nullptr;
     TComboBoxStyle style_ = csDropDown;
     TEditCharCase charCase_ = ecNormal;
     bool autoComplete_ = false;

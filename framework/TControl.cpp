@@ -6,6 +6,7 @@
 #include "framework/QtCursors.h"
 #include "framework/QtFont.h"
 #include "framework/QtInput.h"
+#include "framework/QtShortCut.h"
 #include "framework/TApplication.h"
 #include "framework/TextConversion.h"
 
@@ -337,6 +338,13 @@ void TControl::HandleMouse(QEvent& event, const QPoint& offset, bool clicks)
 
 bool TControl::HandleKey(QEvent& event)
 {
+    // Qt asks the focused widget first whether a key is its own before any short-cut runs.
+    if (event.type() == QEvent::ShortcutOverride) {
+        if (!ClaimsKey(static_cast<QKeyEvent&>(event)))
+            return false;
+        event.accept();
+        return true;
+    }
     const bool down = event.type() == QEvent::KeyPress;
     if (!down && event.type() != QEvent::KeyRelease)
         return false;
@@ -347,6 +355,15 @@ bool TControl::HandleKey(QEvent& event)
     TKey key = KeyOf(keyEvent.key());
     handler(key, ShiftOf(keyEvent.modifiers()));
     return key == 0;
+}
+
+bool TControl::ClaimsKey(const QKeyEvent& key) const
+{
+    const QKeySequence pressed(QKeyCombination(
+        key.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier), Qt::Key(key.key())));
+    return TakesKey(key)
+        || std::any_of(ownKeys_.begin(), ownKeys_.end(),
+                       [&](TShortCut own) { return ToQKeySequence(own) == pressed; });
 }
 
 bool TControl::HandleToolTip(QEvent& event)

@@ -3,6 +3,7 @@
 #include "framework/Colors.h"
 #include "framework/Geometry.h"
 #include "framework/Input.h"
+#include "framework/ShortCut.h"
 #include "framework/TComponent.h"
 #include "framework/TFont.h"
 
@@ -11,8 +12,10 @@
 #include <string>
 #include <type_traits>
 #include <utility>
+#include <vector>
 
 class QEvent;
+class QKeyEvent;
 class QObject;
 class QPoint;
 class QWidget;
@@ -99,6 +102,9 @@ public:
     // Raised before the key takes effect; a handler that sets the key to 0 swallows it.
     std::function<void(TKey& key, TShiftState shift)> OnKeyDown;
     std::function<void(TKey& key, TShiftState shift)> OnKeyUp;
+    // Keys that, while the control has the focus, reach only its OnKeyDown and OnKeyUp and
+    // never a short-cut of the form.
+    void SetOwnKeys(std::vector<TShortCut> keys) { ownKeys_ = std::move(keys); }
 
     // The Qt side, for the framework itself and for tests that drive controls through
     // real events. Mouse positions are those of the client widget.
@@ -116,6 +122,9 @@ protected:
     void Detach();
     // Sees every event of the widget and the client widget first; true swallows it.
     virtual bool HandleEvent(QObject* watched, QEvent& event);
+    // Keys the control uses itself, beside its own keys: no short-cut takes them while it
+    // has the focus.
+    virtual bool TakesKey(const QKeyEvent&) const { return false; }
     // Controls whose Qt widget reports clicks itself raise OnClick from there.
     virtual bool ClicksOnMouseUp() const { return true; }
     virtual TRect Bounds() const;
@@ -138,6 +147,7 @@ private:
     friend class ControlEvents;
 
     bool HandleKey(QEvent& event);
+    bool ClaimsKey(const QKeyEvent& key) const;
     bool HandleToolTip(QEvent& event);
     void RememberAnchorDistances();
     void FollowParent();
@@ -155,6 +165,7 @@ private:
     TFont font_;
     TCursor cursor_ = crDefault;
     std::string hint_;
+    std::vector<TShortCut> ownKeys_;
     bool showHint_ = false;
     bool leftPressed_ = false;
 };

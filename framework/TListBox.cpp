@@ -2,6 +2,7 @@
 
 #include "framework/DrawHandlerScope.h"
 #include "framework/QtColors.h"
+#include "framework/RowRightClicks.h"
 #include "framework/TextConversion.h"
 
 #include <QAbstractListModel>
@@ -109,6 +110,7 @@ TListBox::TListBox(TControl& parent, QListView* view)
     , view_(view)
     , model_(new BoxModel(*this))
     , items_(std::make_unique<BoxItems>(*model_))
+    , rightClicks_(std::make_unique<RowRightClicks>(*view))
 {
     color_ = clWindow;
     model_->setParent(view_);
@@ -159,6 +161,8 @@ bool TListBox::HandleEvent(QObject* watched, QEvent& event)
     const bool handled = TControl::HandleEvent(watched, event);
     if (watched != view_->viewport())
         return handled;
+    if (rightClicks_->Handle(event))
+        return true;
     switch (event.type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:

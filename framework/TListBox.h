@@ -8,6 +8,7 @@
 #include <memory>
 
 class QListView;
+class RowRightClicks;
 class QPainter;
 class QRect;
 
@@ -19,7 +20,9 @@ struct TOwnerDrawState {
 };
 
 // A list of rows of one fixed height, drawn by OnDrawItem; one row can be selected.
-// Coordinates are those of the client area, where the rows are.
+// Coordinates are those of the client area, where the rows are. A right click selects the
+// row under the mouse on the press and raises OnMouseUp on the release, before the popup
+// menu opens; OnClick stays the left button's.
 class TListBox : public TControl {
 public:
     explicit TListBox(TControl& parent);
@@ -61,5 +64,6 @@ private:
     BoxModel* model_ = nullptr;
     std::unique_ptr<BoxItems> items_;
     TCanvas canvas_;
+    std::unique_ptr<RowRightClicks> rightClicks_;
     int itemHeight_ = 16;
 };

@@ -2,6 +2,7 @@
 
 #include "framework/ListViewModel.h"
 #include "framework/QtColors.h"
+#include "framework/RowRightClicks.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -20,6 +21,7 @@ TListView::TListView(TControl& parent, QTableView* table)
     : TControl(&parent, table, table->viewport())
     , table_(table)
     , model_(new ListViewModel(*this))
+    , rightClicks_(std::make_unique<RowRightClicks>(*table))
 {
     color_ = clWindow;
     model_->setParent(table_);
@@ -173,7 +175,8 @@ bool TListView::HandleEvent(QObject* watched, QEvent& event)
             SetHotRow(-1);
         }
     }
-    return TControl::HandleEvent(watched, event);
+    const bool handled = TControl::HandleEvent(watched, event);
+    return (watched == ClientWidget() && rightClicks_->Handle(event)) || handled;
 }
 
 std::vector<int> TListView::SelectedRows() const

@@ -10,6 +10,7 @@
 #include <vector>
 
 class ListViewModel;
+class RowRightClicks;
 class QTableView;
 
 // How the row under the mouse shows: with the hand cursor, with its text underlined.
@@ -21,7 +22,9 @@ struct THotTrackStyles {
 // A report of rows and columns whose rows are virtual: the view holds only their
 // number and asks OnData for a row's texts each time it draws the row, so a view of
 // any length costs nothing until painted. Rows are selected whole. Coordinates are
-// those of the client area below the column headers.
+// those of the client area below the column headers. A right click on a row that is not
+// selected selects only that row (raising OnSelectItem) on the press; on a selected row, or
+// below the rows, it keeps the selection. OnMouseUp comes before the popup menu opens.
 class TListView : public TControl {
 public:
     explicit TListView(TControl& parent);
@@ -95,4 +98,5 @@ private:
     bool resizing_ = false;
     THotTrackStyles hotTrack_;
     int hotRow_ = -1;
+    std::unique_ptr<RowRightClicks> rightClicks_;
 };

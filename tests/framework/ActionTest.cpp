@@ -3,9 +3,13 @@
 #include "framework/TAction.h"
 #include "framework/TActionList.h"
 #include "framework/TMainMenu.h"
+#include "framework/QtInput.h"
 #include "framework/TPopupMenu.h"
 
+#include <QClipboard>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -65,40 +69,90 @@ TEST_F(Actions, ADisabledFormTakesNoShortCut)
     EXPECT_EQ(runs, 0);
 }
 
-// A focused edit box keeps the keys that edit its text; other keys still reach the action.
-TEST_F(Actions, AShortCutNeverTakesAKeyThatAFocusedEditNeeds)
+// A key, the text it leaves from "hello world" typed, "world" selected and "CLIP" on the
+// clipboard, and whether the box keeps it from the form's action of that short-cut.
+struct KeyCase {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    bool claimed = true;
+};
+
+constexpr Qt::KeyboardModifiers None = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers Shift = Qt::ShiftModifier;
+constexpr Qt::KeyboardModifiers Ctrl = Qt::ControlModifier;
+constexpr const char* Same = "hello world";
+
+const std::vector<KeyCase> keyCases{
+    {Qt::Key_Delete, None, "hello "}, {Qt::Key_Backspace, None, "hello "}, {Qt::Key_Delete, Ctrl, "hello "},
+    {Qt::Key_Delete, Shift, "hello "}, {Qt::Key_X, Ctrl, "hello "}, {Qt::Key_V, Ctrl, "hello CLIP"},
+    {Qt::Key_Insert, Shift, "hello CLIP"}, {Qt::Key_Z, Ctrl, ""}, {Qt::Key_A, None, "hello a"},
+    {Qt::Key_Space, None, "hello  "}, {Qt::Key_C, Ctrl, Same}, {Qt::Key_Insert, Ctrl, Same},
+    // Qt deletes no selection by a word.
+    {Qt::Key_Backspace, Ctrl, Same}, {Qt::Key_A, Ctrl, Same}, {Qt::Key_Z, Ctrl | Shift, Same},
+    {Qt::Key_Y, Ctrl, Same}, {Qt::Key_Home, None, Same}, {Qt::Key_End, Shift, Same},
+    {Qt::Key_Left, Ctrl, Same}, {Qt::Key_Right, Ctrl | Shift, Same}, {Qt::Key_Up, None, Same},
+    {Qt::Key_Down, Shift, Same}, {Qt::Key_Up, Ctrl, Same}, {Qt::Key_F5, None, Same, false},
+    {Qt::Key_N, Ctrl, Same, false}, {Qt::Key_R, Ctrl, Same, false}, {Qt::Key_F, Ctrl, Same, false},
+    {Qt::Key_Z, Ctrl | Qt::AltModifier, Same, false},
+};
+
+TShortCut ShortCutOf(const KeyCase& key)
+{
+    const auto flag = [&](Qt::KeyboardModifier modifier, TShortCut value) {
+        return key.modifiers & modifier ? value : 0;
+    };
+    return KeyOf(key.key) + flag(Qt::ShiftModifier, scShift) + flag(Qt::ControlModifier, scCtrl)
+        + flag(Qt::AltModifier, scAlt);
+}
+
+// Also the text of an editable combo box.
+TEST_F(Actions, AShortCutNeverTakesAKeyThatAFocusedEditBoxUses)
 {
     TEdit& edit = Make<TEdit>(form);
     TComboBox& combo = Make<TComboBox>(form);
     combo.SetTop(40);
-    struct Case {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        TShortCut shortCut;
-        bool edits;
-    };
-    const std::vector<Case> cases{
-        {Qt::Key_Delete, {}, VK_DELETE, true},         {Qt::Key_C, Qt::ControlModifier, scCtrl + 'C', true},
-        {Qt::Key_V, Qt::ControlModifier, scCtrl + 'V', true}, {Qt::Key_X, Qt::ControlModifier, scCtrl + 'X', true},
-        {Qt::Key_A, Qt::ControlModifier, scCtrl + 'A', true}, {Qt::Key_Z, Qt::ControlModifier, scCtrl + 'Z', true},
-        {Qt::Key_H, Qt::ControlModifier, scCtrl + 'H', false}, {Qt::Key_F10, {}, VK_F10, false},
-    };
     Testing::ProcessIdle();
     for (TControl* box : std::initializer_list<TControl*>{&edit, &combo}) {
-        box->SetFocus();
-        for (const Case& key : cases) {
-            action.SetShortCut(key.shortCut);
+        QLineEdit* editor = box == &edit ? static_cast<QLineEdit*>(edit.Widget())
+                                         : static_cast<QComboBox*>(combo.Widget())->lineEdit();
+        for (const KeyCase& key : keyCases) {
+            editor->clear();
+            box->SetFocus();
+            Type(QApplication::focusWidget(), "hello world");
+            editor->setSelection(6, 5);
+            QApplication::clipboard()->setText("CLIP");
+            action.SetShortCut(ShortCutOf(key));
             runs = 0;
             Press(QApplication::focusWidget(), key.key, key.modifiers);
-            EXPECT_EQ(runs, key.edits ? 0 : 1) << key.shortCut;
+            EXPECT_EQ(editor->text().toStdString(), key.text) << ShortCutOf(key);
+            EXPECT_EQ(runs, key.claimed ? 0 : 1) << ShortCutOf(key);
         }
     }
-    edit.SetText("abc");
-    edit.SetFocus();
-    QTest::keyClick(edit.Widget(), Qt::Key_Home);
+}
+
+// The window keeps Delete in a list pane for the pane's own handlers.
+TEST_F(Actions, AControlsOwnKeysReachOnlyItsKeyEvents)
+{
+    TListBox& owner = Make<TListBox>(form);
+    TListBox& other = Make<TListBox>(form);
+    owner.SetOwnKeys({VK_DELETE});
+    std::vector<std::string> keys;
+    owner.OnKeyDown = [&](TKey& key, TShiftState) { keys.push_back("down " + std::to_string(key)); };
+    owner.OnKeyUp = [&](TKey& key, TShiftState) { keys.push_back("up " + std::to_string(key)); };
     action.SetShortCut(VK_DELETE);
-    Press(edit.Widget(), Qt::Key_Delete);
-    EXPECT_EQ(edit.Text(), "bc");
+    Testing::ProcessIdle();
+    owner.SetFocus();
+    Press(owner.Widget(), Qt::Key_Delete);
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(keys, (std::vector<std::string>{"down 46", "up 46"}));
+    other.SetFocus();
+    Press(other.Widget(), Qt::Key_Delete);
+    EXPECT_EQ(runs, 1);
+    action.SetShortCut(scShift + VK_DELETE);
+    owner.SetFocus();
+    Press(owner.Widget(), Qt::Key_Delete, Qt::ShiftModifier);
+    EXPECT_EQ(runs, 2) << "only the key itself is the control's";
 }
 
 TEST_F(Actions, AMenuItemFollowsItsActionAndTheClientAreaLiesBelowTheMenuBar)

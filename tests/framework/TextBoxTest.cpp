@@ -3,9 +3,32 @@
 #include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 
 namespace {
+
+enum class Arrival { Typed, Committed, Pasted, Written };
+
+// Brings the text into the box as the user does: key by key, as an input method's commit or
+// from the clipboard; the program's own writing is the caller's.
+void Arrive(QWidget* box, Arrival arrival, const char* text)
+{
+    switch (arrival) {
+    case Arrival::Typed: Type(box, QString::fromUtf8(text)); break;
+    case Arrival::Committed: {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(text));
+        QApplication::sendEvent(box, &commit);
+        break;
+    }
+    case Arrival::Pasted:
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        break;
+    case Arrival::Written: break;
+    }
+}
 
 class TextBoxes : public OnAForm {
 protected:
@@ -109,7 +132,51 @@ TEST_F(TextBoxes, ComboBoxesShowAsManyRowsInTheirListAsTheDropDownCountSays)
     EXPECT_EQ(list->indexAt(QPoint(5, list->viewport()->height() - 1)).row(), 19);
 }
 
-enum class Arrival { Typed, Pasted, Written };
+struct EditCase {
+    int maxLength;
+    const char* written;
+    // Where the text arrives, -1 for the end, and how much of the text it replaces.
+    int cursor;
+    int selected;
+    Arrival arrival;
+    const char* input;
+    const char* text;
+};
+
+class EditArrival : public TextBoxes, public ::testing::WithParamInterface<EditCase> {};
+
+TEST_P(EditArrival, TakesNoControlCharacterAndNoCharacterPastTheLimit)
+{
+    const auto& [maxLength, written, cursor, selected, arrival, input, text] = GetParam();
+    edit.SetMaxLength(maxLength);
+    edit.SetText(written);
+    auto* line = static_cast<QLineEdit*>(edit.Widget());
+    line->setSelection(cursor < 0 ? static_cast<int>(line->text().size()) : cursor, selected);
+    events.clear();
+    Arrive(edit.Widget(), arrival, input);
+    EXPECT_EQ(edit.Text(), text);
+    EXPECT_EQ(events.size(), text == std::string(written) ? 0u : 1u);
+}
+
+constexpr const char* Full = "Café del Mar 🎵 Chill Mix";
+
+INSTANTIATE_TEST_SUITE_P(
+    Arrivals, EditArrival,
+    ::testing::Values(EditCase{0, "", -1, 0, Arrival::Pasted, "a\nb\tc\r\nd", "abcd"},
+                      EditCase{0, "", -1, 0, Arrival::Pasted, "x\x7F\u0085\u009Fy", "xy"},
+                      EditCase{0, "", -1, 0, Arrival::Committed, "a\x01" "b\x1B" "c", "abc"},
+                      EditCase{0, "ab", -1, 0, Arrival::Pasted, "\r\n", "ab"},
+                      EditCase{24, "", -1, 0, Arrival::Pasted, "Ça va 🎵 Mañana 😀 Sinfonía nº 9",
+                               "Ça va 🎵 Mañana 😀 Sinfoní"},
+                      EditCase{24, "Café del Mar 🎵 Chill Mi", -1, 0, Arrival::Committed, "😀x",
+                               "Café del Mar 🎵 Chill Mi😀"},
+                      EditCase{24, Full, -1, 0, Arrival::Typed, "x", Full},
+                      EditCase{8, "abcdef", 3, 0, Arrival::Pasted, "12345", "abc12def"},
+                      EditCase{4, "ab", 1, 0, Arrival::Committed, "😀😀😀", "a😀😀b"},
+                      // One emoji for another that shares its second UTF-16 unit.
+                      EditCase{0, "a🨀", 1, 2, Arrival::Committed, "\n😀", "a😀"},
+                      // The program's own text stays as written, also past the limit.
+                      EditCase{4, "a\nbcdef", -1, 0, Arrival::Typed, "x", "a\nbcdef"}));
 
 struct CaseCase {
     TEditCharCase charCase;
@@ -124,12 +191,10 @@ TEST_P(ComboBoxCase, ConvertsTheTextAsItArrives)
 {
     const auto& [charCase, arrival, input, text] = GetParam();
     box.SetCharCase(charCase);
-    QApplication::clipboard()->setText(QString::fromUtf8(input));
-    switch (arrival) {
-    case Arrival::Typed: Type(box.Widget(), QString::fromUtf8(input)); break;
-    case Arrival::Pasted: QTest::keyClick(Combo().lineEdit(), Qt::Key_V, Qt::ControlModifier); break;
-    case Arrival::Written: box.SetText(input); break;
-    }
+    if (arrival == Arrival::Written)
+        box.SetText(input);
+    else
+        Arrive(box.Widget(), arrival, input);
     EXPECT_EQ(box.Text(), text);
     EXPECT_EQ(events.empty(), arrival == Arrival::Written);
 }
@@ -140,6 +205,8 @@ INSTANTIATE_TEST_SUITE_P(Arrivals, ComboBoxCase,
                                            CaseCase{ecLowerCase, Arrival::Written, "ALL Genres", "all genres"},
                                            CaseCase{ecLowerCase, Arrival::Written, "caf\xE9", "caf\xE9"},
                                            CaseCase{ecUpperCase, Arrival::Typed, "abc", "ABC"},
-                                           CaseCase{ecNormal, Arrival::Typed, "MiXed", "MiXed"}));
+                                           CaseCase{ecNormal, Arrival::Typed, "MiXed", "MiXed"},
+                                           CaseCase{ecNormal, Arrival::Pasted, "Hip\r\nHop", "HipHop"},
+                                           CaseCase{ecLowerCase, Arrival::Committed, "R\x01OCK", "rock"}));
 
 } // namespace

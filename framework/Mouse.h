@@ -1,0 +1,6 @@
+#pragma once
+
+#include "framework/Geometry.h"
+
+// Where the mouse pointer is on the desktop, in screen coordinates.
+TPoint MouseCursorPos();

@@ -1,0 +1,106 @@
+// Mouse events go through the window, as the desktop delivers them, so that Qt asks for the
+// context menu on the press as it does on this desktop.
+#define QTEST_QPA_MOUSE_HANDLING
+
+#include "tests/framework/FrameworkTest.h"
+
+#include "framework/TPopupMenu.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableView>
+
+namespace {
+
+struct RightClickCase {
+    bool listView;
+    int rows;
+    std::vector<int> before;
+    // A row, or one past the last row.
+    int clicked;
+    std::vector<int> after;
+    int top;
+};
+
+std::string Texts(const std::vector<int>& rows)
+{
+    std::string text;
+    for (int row : rows)
+        text += std::to_string(row) + ";";
+    return text;
+}
+
+// A list box or a multi-select list view showing four rows and a half, with a popup menu;
+// the view's columns are scrolled sideways.
+class RightClick : public OnAForm, public ::testing::WithParamInterface<RightClickCase> {
+protected:
+    RightClick()
+    {
+        view.Columns().Add().SetWidth(600);
+        view.SetMultiSelect(true);
+        Table().setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box.SetItemHeight(RowHeight());
+        for (TControl* list : std::initializer_list<TControl*>{&box, &view}) {
+            list->SetBounds(0, 0, 200, 200);
+            list->SetClientHeight(RowHeight() * 9 / 2);
+        }
+        popup.Items().Add("Play");
+        popup.AttachTo(List());
+        popup.OnPopup = [this] { events.push_back("menu " + Texts(Selected())); };
+        // The window reads the row under the mouse when the button comes up.
+        box.OnMouseUp = view.OnMouseUp = [this](TMouseButton, TShiftState, int x, int y) {
+            const int row = GetParam().listView ? view.GetItemAt(x, y) : box.ItemAtPos(x, y);
+            events.push_back("up " + std::to_string(row) + " " + Texts(Selected()));
+        };
+        view.OnSelectItem = [this](int row, bool) { events.push_back("select " + std::to_string(row)); };
+    }
+
+    QTableView& Table() { return *static_cast<QTableView*>(view.Widget()); }
+    int RowHeight() { return Table().verticalHeader()->defaultSectionSize(); }
+    TControl& List() { return GetParam().listView ? static_cast<TControl&>(view) : box; }
+
+    std::vector<int> Selected() const
+    {
+        if (GetParam().listView)
+            return view.SelectedRows();
+        return box.ItemIndex() < 0 ? std::vector<int>{} : std::vector<int>{box.ItemIndex()};
+    }
+
+    TListBox& box = Make<TListBox>(form);
+    TListView& view = Make<TListView>(form);
+    TPopupMenu& popup = Make<TPopupMenu>(form);
+    std::vector<std::string> events;
+};
+
+TEST_P(RightClick, SelectsTheRowBeforeTheMouseUpAndTheMenu)
+{
+    const auto& [listView, rows, before, clicked, after, top] = GetParam();
+    List().BringToFront();
+    view.Items().SetCount(rows);
+    for (int row = 0; row < rows; ++row)
+        box.Items().Add("list " + std::to_string(row));
+    for (int row : before) {
+        box.SetItemIndex(row);
+        view.SetSelected(row, true);
+    }
+    view.Scroll(100, 0);
+    events.clear();
+    QTest::mouseClick(List().ClientWidget(), Qt::RightButton, {}, QPoint(5, clicked * RowHeight() + 3));
+    std::vector<std::string> expected{"up " + std::to_string(clicked < rows ? clicked : -1) + " " + Texts(after),
+                                      "menu " + Texts(after)};
+    if (listView && after != before)
+        expected.insert(expected.begin(), "select " + std::to_string(after.front()));
+    EXPECT_EQ(events, expected);
+    EXPECT_EQ(listView ? view.TopItem() : box.TopIndex(), top);
+    EXPECT_EQ(Table().horizontalScrollBar()->value(), 100) << "the columns stay";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lists, RightClick,
+    ::testing::Values(RightClickCase{false, 3, {0}, 2, {2}, 0}, RightClickCase{false, 3, {1}, 3, {1}, 0},
+                      RightClickCase{false, 10, {}, 4, {4}, 1}, RightClickCase{true, 10, {1, 2}, 2, {1, 2}, 0},
+                      RightClickCase{true, 10, {1, 2}, 3, {3}, 0}, RightClickCase{true, 10, {0}, 4, {4}, 1},
+                      RightClickCase{true, 3, {0, 2}, 3, {0, 2}, 0}));
+
+} // namespace
