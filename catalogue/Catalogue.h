@@ -6,6 +6,7 @@
 #include "catalogue/Filter.h"
 #include "catalogue/GenreTable.h"
 #include "catalogue/ListPtr.h"
+#include "catalogue/M3UWrite.h"
 #include "catalogue/MP3Song.h"
 #include "catalogue/Manager.h"
 #include "catalogue/PlayList.h"

@@ -114,18 +114,23 @@ bool Filter::Criteria::Match(const Song& song) const
     }
 }
 
-void Filter::Apply(const PlayList& input, PlayList& output, bool all) const
+std::vector<std::size_t> Filter::Apply(const PlayList& input, PlayList& output, bool all) const
 {
+    std::vector<std::size_t> positions;
     if (criteria_.empty())
-        return;
+        return positions;
     const std::size_t needed = all ? criteria_.size() : 1;
-    for (const Song& song : input.songs) {
+    for (std::size_t at = 0; at < input.songs.size(); ++at) {
+        const Song& song = input.songs[at];
         std::size_t counted = 0;
         for (const Criteria& criteria : criteria_)
             counted += criteria.GetText().empty() || criteria.Match(song);
-        if (counted >= needed)
+        if (counted >= needed) {
             output.songs.push_back(song);
+            positions.push_back(at);
+        }
     }
+    return positions;
 }
 
 } // namespace VT

@@ -52,8 +52,9 @@ public:
 
     // Appends to `output` a copy of every song of `input` that all criteria (or, when
     // `all` is false, at least one) select; a criterion with an empty text always counts.
-    // A filter without criteria selects nothing.
-    void Apply(const PlayList& input, PlayList& output, bool all) const;
+    // A filter without criteria selects nothing. Returns the position in `input` of each
+    // song appended, so that a caller can reach the very entries it selected.
+    std::vector<std::size_t> Apply(const PlayList& input, PlayList& output, bool all) const;
 
 private:
     std::vector<Criteria> criteria_;

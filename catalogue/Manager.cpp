@@ -3,6 +3,7 @@
 #include "catalogue/MP3Song.h"
 
 #include <type_traits>
+#include <utility>
 
 namespace VT {
 
@@ -60,9 +61,9 @@ void Manager::RemovePlayList(ListPtr list)
     });
 }
 
-void Manager::AddSongs(const std::vector<Song>& songs, ListPtr list)
+void Manager::AddSongs(std::vector<Song> songs, ListPtr list)
 {
-    Bracket([&] { playLists_.AddSongs(songs, list); });
+    Bracket([&] { playLists_.AddSongs(std::move(songs), list); });
 }
 
 void Manager::InsertSongs(const std::vector<Song>& songs, ListPtr list, const Song& before)
@@ -80,9 +81,20 @@ void Manager::RemoveSongs(const std::vector<Song>& songs, ListPtr list)
     Bracket([&] { playLists_.RemoveSongs(songs, list); });
 }
 
-ListPtr Manager::ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading, int& lineCount)
+void Manager::RemoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list)
 {
-    return Bracket([&] { return playLists_.ImportM3U(path, folder, reading, sources_, lineCount); });
+    Bracket([&] { playLists_.RemoveSongsAt(positions, list); });
+}
+
+ListPtr Manager::ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading, int& lineCount,
+                           const NameRule& uniqueName)
+{
+    return Bracket([&] {
+        const ListPtr imported = playLists_.ImportM3U(path, folder, reading, sources_, lineCount);
+        if (uniqueName)
+            imported.Edit().SetName(uniqueName(imported->GetName()));
+        return imported;
+    });
 }
 
 void Manager::Undo() { Restore(history_.Undo()); }

@@ -4,6 +4,7 @@
 #include "catalogue/SourceManager.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -49,11 +50,18 @@ public:
     // Play-list edits; each becomes one undo step.
     ListPtr AddPlayList(const PlayList& list);
     void RemovePlayList(ListPtr list);
-    void AddSongs(const std::vector<Song>& songs, ListPtr list);
+    void AddSongs(std::vector<Song> songs, ListPtr list);
     void InsertSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
     void MoveSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
     void RemoveSongs(const std::vector<Song>& songs, ListPtr list);
-    ListPtr ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading, int& lineCount);
+    // Removes exactly the entries at these positions, never an equal song elsewhere.
+    void RemoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list);
+    // The rule that turns the name an imported file gives into the name the list is
+    // stored under. It runs inside the import's undo step, so no state of the history
+    // ever holds the name the rule replaced. Without one the file's name stands.
+    using NameRule = std::function<std::string(const std::string& name)>;
+    ListPtr ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading, int& lineCount,
+                      const NameRule& uniqueName = {});
 
     void Undo();
     void Redo();

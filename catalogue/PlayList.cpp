@@ -53,6 +53,26 @@ std::size_t PlayList::RemoveSongs(const std::vector<Song>& run)
     return removed;
 }
 
+void PlayList::RemoveAt(const std::vector<std::size_t>& positions)
+{
+    std::vector<bool> removed(songs.size(), false);
+    for (const std::size_t position : positions) {
+        if (position >= songs.size())
+            throw not_in_range();
+        removed[position] = true;
+    }
+    // One pass that moves every kept song once, whatever the number removed.
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < songs.size(); ++at) {
+        if (removed[at])
+            continue;
+        if (kept != at)
+            songs[kept] = std::move(songs[at]);
+        ++kept;
+    }
+    songs.resize(kept);
+}
+
 void PlayList::SortByField(std::uint8_t field, int direction)
 {
     if (field > FileNameField || songs.size() < 2) {

@@ -38,6 +38,9 @@ public:
     bool RemoveSong(const Song& song);
     // Removes, for each song given, at most that one entry; returns how many went.
     std::size_t RemoveSongs(const std::vector<Song>& run);
+    // Removes the entries at these positions, given in any order, each counted once;
+    // throws not_in_range, changing nothing, when one lies outside the list.
+    void RemoveAt(const std::vector<std::size_t>& positions);
 
     // Ascending by the field's bytes for +1; reversed for -1.
     void SortByField(std::uint8_t field, int direction);

@@ -23,11 +23,14 @@ public:
     // Splits a file path at its last separator into folder and file name.
     static void SplitPath(const std::string& path, std::string& folder, std::string& name);
 
-    void AddSongs(const std::vector<Song>& songs, ListPtr list);
+    // Takes the songs over: a caller that hands them on with std::move copies none.
+    void AddSongs(std::vector<Song> songs, ListPtr list);
     // Copies go before the first song equal to `before`, or at the end.
     void InsertSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
     // For each song given, removes at most the one entry of that song in that file.
     void RemoveSongs(const std::vector<Song>& songs, ListPtr list);
+    // Removes the entries at these positions of the list (PlayList::RemoveAt).
+    void RemoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list);
     // RemoveSongs, then InsertSongs of the same songs: no entry is lost or duplicated.
     void MoveSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
 

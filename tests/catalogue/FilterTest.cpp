@@ -134,13 +134,15 @@ TEST(FilterApply, AllNeedsEveryCriterionAndAnyNeedsOne)
     EXPECT_EQ(Selected(filter, input, false), (Strings{"Love Me", "Love"}));
 }
 
-TEST(FilterApply, AppendsCopiesInInputOrderAfterWhatTheOutputHeld)
+TEST(FilterApply, AppendsCopiesInInputOrderAfterWhatTheOutputHeldAndTellsWhereEachStood)
 {
     const Song located = Make({.title = "Love A", .fileName = "a.mp3", .folder = "music"});
     const PlayList input = ListOf("in", {located, Titled("Hate"), located, Titled("LOVE B")});
     PlayList output = ListOf("out", {Titled("earlier")});
-    Filter({Filter::Criteria(Filter::Title, Filter::Contains, "love")}).Apply(input, output, true);
+    const std::vector<std::size_t> positions =
+        Filter({Filter::Criteria(Filter::Title, Filter::Contains, "love")}).Apply(input, output, true);
     EXPECT_EQ(Titles(output), (Strings{"earlier", "Love A", "Love A", "LOVE B"}));
+    EXPECT_EQ(positions, (std::vector<std::size_t>{0, 2, 3}));
     EXPECT_TRUE(output.songs[2].IsSameEntry(located));
 }
 

@@ -39,6 +39,7 @@ TEST_F(ManagerTest, EveryPlayListEditIsOneStepThatUndoAndRedoTakeBackAndForth)
         [&] { model.InsertSongs({Titled("y")}, mix, Titled("b")); },
         [&] { model.MoveSongs({Titled("c")}, mix, Titled("a")); },
         [&] { model.RemoveSongs({Titled("a")}, mix); },
+        [&] { model.RemoveSongsAt({2, 0}, mix); },
         [&] { model.AddPlayList(ListOf("Other", {})); },
         [&] { model.RemovePlayList(model.GetPlayLists().at(1)); },
         [&] { // a rename becomes part of the next step

@@ -90,6 +90,22 @@ TEST(PlayList, RemoveSongsTakesForEachSongGivenItsFirstEntryInTheSameFile)
     EXPECT_EQ(list.songs[0].GetFileName(), "one.mp3");
 }
 
+// The same song twice in the same file: only the entries at the positions go.
+TEST(PlayList, RemoveAtTakesExactlyTheEntriesAtThePositionsOrNothingWhenOneIsOutside)
+{
+    const PlayList twins = ListOf("twins", {Titled("t"), Titled("a"), Titled("t"), Titled("b"), Titled("t")});
+    struct Case { std::vector<std::size_t> positions; Strings left; bool refused = false; };
+    for (const Case& c : {Case{{2}, {"t", "a", "b", "t"}}, Case{{4, 0, 4}, {"a", "t", "b"}}, Case{{}, Titles(twins)},
+                          Case{{0, 1, 2, 3, 4}, {}}, Case{{1, 5}, Titles(twins), true}}) {
+        PlayList list = twins;
+        if (c.refused)
+            EXPECT_THROW(list.RemoveAt(c.positions), VT::not_in_range);
+        else
+            list.RemoveAt(c.positions);
+        EXPECT_EQ(Titles(list.songs), c.left) << testing::PrintToString(c.positions);
+    }
+}
+
 TEST(PlayList, SortByFieldOrdersByUnsignedBytesAndReversesThatOrderForMinusOne)
 {
     const Strings ascending = {"", "Ab", "Abc", "Zebra", "apple", "zoo", "\xC3\xA9t\xC3\xA9"};
