@@ -1,12 +1,17 @@
 #pragma once
 
-// Unit4: TRenameListForm, the dialog that gives a play list another name.
+// Unit4: TRenameListForm, the dialog that gives the shown play list another name.
 
-#include "framework/TForm.h"
+#include "dialogs/namelistform.h"
 
-class TRenameListForm : public TForm {
+class TRenameListForm : public TPlayListNameForm {
 public:
     TRenameListForm();
+
+    void RenameList();
+
+protected:
+    void Accept() override { RenameList(); }
 };
 
 extern TRenameListForm* RenameListForm;

@@ -10,12 +10,6 @@
 
 TOpenDlg* OpenDlg = nullptr;
 
-namespace {
-
-constexpr std::uint8_t SaveMode = 1;
-
-} // namespace
-
 TOpenDlg::TOpenDlg()
     : TFileSystemDialog(487, 377, AllFilesCaption, "*.m3u")
 {

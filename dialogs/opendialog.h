@@ -16,6 +16,8 @@ public:
     // Shows the dialog with the caption and the file name, to open (mode 0) or to save
     // (mode 1); returns 1 after OK, 2 after Cancel or the close box.
     int Execute(const std::string& title, const std::string& fileName, std::uint8_t mode);
+    static constexpr std::uint8_t OpenMode = 0;
+    static constexpr std::uint8_t SaveMode = 1;
     void FormShow();
     void FormActivate();
     void DirectoryListBoxClick();

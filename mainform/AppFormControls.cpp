@@ -133,10 +133,13 @@ void TAppForm::BuildListPanes()
     SourceLabel = MakeLabel(*SourcePanel, 6, 4, "Your Music");
     SetFont(*SourceLabel, -13, true);
     SourceListBox = MakeListBox(*SourcePanel, TRect{4, 24, 178, 202}, SourceBoxColor);
-    AddSourceButton = MakeButton(*SourcePanel, TRect{4, 204, 40, 240}, ":/stepfind.jpg",
-                                 "Click here to find music on your computer. Your song list will be added in the box below (Ctrl + F)");
+    AddSourceButton = MakeButton(*SourcePanel, TRect{4, 204, 40, 240}, ":/stepfind.jpg", FindMusicHint);
     AddSourceButton->SetAnchors(akLeft | akBottom);
     AddSourceButton->OnClick = [this] { AddSourceClick(); };
+    Logo = MakePicture(*SourcePanel, TRect{44, 204, 178, 240}, ":/logo.jpg");
+    Logo->SetAnchors(akLeft | akBottom);
+    Logo->SetCursor(crHandPoint);
+    Describe(*Logo, "About");
 
     PlayListPanel = Place<TPanel>(*this, 0, 245, 182, 299);
     PlayListPanel->SetAnchors(akLeft | akBottom);
@@ -144,16 +147,22 @@ void TAppForm::BuildListPanes()
     PlayListPanel->SetBevelOuter(bvNone);
     PlayListLabel = MakeLabel(*PlayListPanel, 6, 4, "Play Lists");
     SetFont(*PlayListLabel, -13, true);
-    PlaylistListBox = MakeListBox(*PlayListPanel, TRect{4, 24, 178, 261}, PlayListBoxColor);
-    AddSongButton = MakeButton(*PlayListPanel, TRect{4, 266, 60, 294}, ":/addsong.jpg",
+    PlaylistListBox = MakeListBox(*PlayListPanel, TRect{4, 24, 178, 232}, PlayListBoxColor);
+    AddListButton = MakeButton(*PlayListPanel, TRect{4, 236, 60, 264}, ":/newlist.jpg",
+                               "Create an empty play list. The play list will be added in the box below (Ctrl + A)");
+    AddSongButton = MakeButton(*PlayListPanel, TRect{63, 236, 119, 264}, ":/addsong.jpg",
                                "Select a play list to add the selected songs to (Ctrl + T)");
-    CreateFolderButton = MakeButton(*PlayListPanel, TRect{63, 266, 119, 294}, ":/createfolder.jpg",
+    CreateFolderButton = MakeButton(*PlayListPanel, TRect{122, 236, 178, 264}, ":/createfolder.jpg",
                                     "Create a folder on your computer containing the songs in the play list");
-    Play = MakeButton(*PlayListPanel, TRect{122, 266, 178, 294}, ":/play.jpg", "Play the selected songs or play list");
-    for (TSpeedButton* button : {AddSongButton, CreateFolderButton, Play}) {
-        button->SetAnchors(akLeft | akBottom);
+    Play = MakeButton(*PlayListPanel, TRect{4, 267, 60, 295}, ":/play.jpg", PlayHint);
+    for (TSpeedButton* button : {AddSongButton, CreateFolderButton, Play})
         button->SetEnabled(false);
-    }
+    for (TControl* control : std::initializer_list<TControl*>{AddListButton, AddSongButton, CreateFolderButton, Play})
+        control->SetAnchors(akLeft | akBottom);
+    Image5 = MakePicture(*PlayListPanel, TRect{63, 267, 178, 295}, ":/website.jpg");
+    Image5->SetAnchors(akLeft | akBottom);
+    Image5->SetCursor(crHandPoint);
+    Describe(*Image5, "Click here to visit the Vesk Tunelo web site");
 
     ArrowPanel = Place<TPanel>(*this, 170, 0, 12, 22);
     ArrowPanel->SetBevelOuter(bvNone);
@@ -315,6 +324,9 @@ void TAppForm::BuildTimers()
     ToolBoxAnimate = &Make<TTimer>(*this);
     ToolBoxAnimate->SetEnabled(false);
     ToolBoxAnimate->SetInterval(20);
+    DragSelect = &Make<TTimer>(*this);
+    DragSelect->SetEnabled(false);
+    DragSelect->SetInterval(125);
 }
 
 void TAppForm::HookEvents()
@@ -338,12 +350,21 @@ void TAppForm::HookEvents()
         PlaylistListBoxMouseUp(button, shift, x, y);
     };
 
+    SourceListBox->OnKeyUp = [this](TKey& key, TShiftState shift) { SourceListBoxKeyUp(key, shift); };
+    PlaylistListBox->OnKeyUp = [this](TKey& key, TShiftState shift) { PlaylistListBoxKeyUp(key, shift); };
+    // Delete in a pane is the pane's own, on release, never also Delete Selection.
+    SourceListBox->SetOwnKeys({VK_DELETE});
+    PlaylistListBox->SetOwnKeys({VK_DELETE});
+    DragSelect->OnTimer = [this] { DragSelectTimer(); };
+
     mp3ListView->OnData = [this](TListItem& item) { mp3ListViewData(item); };
+    mp3ListView->OnKeyDown = [this](TKey& key, TShiftState shift) { mp3ListViewKeyDown(key, shift); };
     mp3ListView->OnColumnClick = [this](int column) { mp3ListViewColumnClick(column); };
     mp3ListView->OnSelectItem = [this](int row, bool selected) { mp3ListViewSelectItem(row, selected); };
     mp3ListView->OnMouseUp = [this](TMouseButton button, TShiftState shift, int x, int y) {
         mp3ListViewMouseUp(button, shift, x, y);
     };
+    mp3ListView->OnDblClick = [this] { mp3ListViewDblClick(); };
 
     TitleEdit->OnChange = [this] { TitleEditChange(); };
     TitleEdit->OnClick = [this] { TitleEditClick(); };
@@ -362,6 +383,11 @@ void TAppForm::HookEvents()
     SearchWithinCheckBox->OnClick = [this] { SearchWithinCheckBoxClick(); };
     for (TSpeedButton* clear : {ClearAll, ClearAllGreen, ClearAllBrown})
         clear->OnClick = [this] { CancelSearchActionExecute(); };
+    AddListButton->OnClick = [this] { AddListButtonClick(); };
+    AddSongButton->OnClick = [this] { AddSongButton1Click(); };
+    Play->OnClick = [this] { PlayClick(); };
+    Logo->OnClick = [this] { AboutActionExecute(); };
+    Image5->OnClick = [this] { Image5Click(); };
 
     // The bubble and the step texts hide the bubble when clicked.
     for (TControl* hides : std::initializer_list<TControl*>{HelpArrow, Arrow, HelpArrowMessage, StaticText1,

@@ -123,12 +123,14 @@ void TAppForm::Image2Click()
 
 void TAppForm::Image3Click()
 {
+    AddListButtonClick();
     AdvanceHelpStep(2);
     ShowHelpBubble(BubbleLeft, PlayListsBubbleTop, PlayListBubble);
 }
 
 void TAppForm::Image4Click()
 {
+    PlayActionExecute();
     AdvanceHelpStep(4);
 }
 

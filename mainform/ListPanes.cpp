@@ -31,10 +31,15 @@ void TAppForm::AppendSource(VT::ListPtr source)
     AddSourceEntry(source);
 }
 
-std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
+void TAppForm::AppendPlayListRecord(const VT::ListPtr& playList)
 {
     PlayListInfos.push_back(ListInfo{playList, playList->GetName(), {}});
     PlaylistListBox->Items().Add(playList->GetName());
+}
+
+std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
+{
+    AppendPlayListRecord(playList);
     SortPlayLists();
     return PlayListRow(playList);
 }
@@ -233,7 +238,9 @@ void TAppForm::HideArrowPanel()
 
 void TAppForm::PlaylistListBoxDrawItem(TListBox& box, int index, const TRect& rect, TOwnerDrawState)
 {
-    UpdateListArrow();
+    // The flash highlights a row that is not the shown list's; the arrow stays put.
+    if (!DragSelect->Enabled())
+        UpdateListArrow();
     TCanvas& canvas = box.Canvas();
     canvas.FillRect(rect);
     canvas.TextOut(rect.Left + 3, rect.Top + 3, box.Items()[index]);
@@ -271,6 +278,8 @@ void TAppForm::PaneMouseUp(Pane pane, int x, int y)
     HideHelpBubble();
     if (row < 0)
         return;
+    if (pane == Pane::PlayLists)
+        PickedPlayList = PlayListInfos[row].Handle;
     ShowList(pane, row);
     RefreshSongView();
 }

@@ -68,8 +68,8 @@ void TAppForm::ShowSearchResult(std::vector<VT::Filter::Criteria> criteria)
     // Let the last result go before the next is made.
     ShownSongs = std::make_shared<const VT::PlayList>();
     auto found = std::make_shared<VT::PlayList>();
-    VT::Filter(std::move(criteria)).Apply(*shown, *found, true);
-    ShowSongs(std::move(found));
+    std::vector<std::size_t> positions = VT::Filter(std::move(criteria)).Apply(*shown, *found, true);
+    ShowSongs(std::move(found), std::move(positions));
     if (ShownSongs->songs.empty())
         ShowPlaceholderRow(NoSongsFoundText);
 }

@@ -3,9 +3,10 @@
 #include "mainform/StatusLine.h"
 #include "mainform/WindowColors.h"
 
-void TAppForm::ShowSongs(std::shared_ptr<const VT::PlayList> songs)
+void TAppForm::ShowSongs(std::shared_ptr<const VT::PlayList> songs, std::vector<std::size_t> positions)
 {
     ShownSongs = songs ? std::move(songs) : std::make_shared<const VT::PlayList>();
+    ShownPositions = std::move(positions);
     showsPlaceholder_ = false;
     mp3ListView->Items().SetCount(static_cast<int>(ShownSongs->songs.size()));
     mp3ListView->Invalidate();

@@ -20,6 +20,7 @@
 #include "framework/TSpeedButton.h"
 #include "framework/TStaticText.h"
 #include "framework/TTimer.h"
+#include "mainform/CommandRules.h"
 #include "mainform/FilterValues.h"
 #include "mainform/ListInfo.h"
 #include "mainform/LoadProgressReports.h"
@@ -44,7 +45,6 @@ struct ListViewVars {
     std::string ProgramFolder;
     std::int32_t ScrollDirection = 0;
     std::string LastAddToName;
-    std::int32_t LastAddToIndex = 0;
     // The row of the shown list in its pane when it was last shown; -1 for none. The
     // shown list itself is always found by its handle (ShownRow), never by this number.
     std::int32_t ShownIndex = -1;
@@ -104,11 +104,18 @@ public:
     void ShowHelpBubble(int x, int y, const std::string& text);
 
     // ---- Commands, menus and popups (Actions.cpp)
+    static constexpr const char* FindMusicHint =
+        "Click here to find music on your computer. Your song list will be added in the box below (Ctrl + F)";
+    static constexpr const char* PlayHint = "Play the selected songs or play list";
     void FindActionExecute();
-    void FindActionUpdate();
-    void ShowSearchBoxActionUpdate();
-    void ShowQuickHelpActionUpdate();
-    void HideAllActionUpdate();
+    void AddToLastActionUpdate();
+    void Mp3PopupMenuPopup();
+    void AddSongToMenuPopup();
+    void CopyToItemsClick(TMenuItem& sender);
+    void AddSongButton1Click();
+    void AddToActionExecute();
+    // A song view row is selected; the placeholder row never counts.
+    bool SongsSelected() const;
 
     // ---- List panes (ListPanes.cpp)
     std::string ListEntryText(VT::ListPtr list) const;
@@ -138,7 +145,8 @@ public:
     void PlaylistListBoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
     // ---- Song view (SongView.cpp)
-    void ShowSongs(std::shared_ptr<const VT::PlayList> songs);
+    // `positions`: where each song stands in the shown list; none when the songs are that list.
+    void ShowSongs(std::shared_ptr<const VT::PlayList> songs, std::vector<std::size_t> positions = {});
     void ShowPlaceholderRow(const std::string& text);
     void UpdateStatusLine();
     void SetPlayListLook();
@@ -187,6 +195,61 @@ public:
     // The scan's progress callback, on the worker; true when the scan is to stop.
     bool ReportLoadProgress(const std::string& name, std::int32_t done, std::int32_t total);
 
+    // ---- Selection, clipboard and play-list commands (Clipboard.cpp, PlayListCommands.cpp)
+    void CopySelectedSongs();
+    void PasteSongs();
+    void Cut1Click();
+    void CopyActionExecute();
+    void PasteActionExecute();
+    void DeleteSelectionActionExecute();
+    void SelectAllActionExecute();
+    void AddToNewPlaylistActionExecute();
+    void RenameActionExecute();
+    void DeletePlaylistActionExecute();
+    // Where in the shown list the selected rows' songs stand, top to bottom.
+    std::vector<std::size_t> SelectedPositions() const;
+    void ShowNewPlayListDialog(bool addSelection);
+    void AddListButtonClick();
+    void CreatePlaylistActionExecute();
+    // Returns the new list's row.
+    std::int32_t CreatePlayList(const std::string& name);
+    void AddSelectedToPlayList(std::int32_t row);
+    void DragSelectTimer();
+    void AddToLastActionExecute();
+    void RenamePlayList(const std::string& name);
+    void DeletePlayList(std::int32_t row);
+    void DeleteSource(std::int32_t row);
+    void CloseFolderActionExecute();
+    void PlaylistListBoxKeyUp(TKey& key, TShiftState shift);
+    void SourceListBoxKeyUp(TKey& key, TShiftState shift);
+    void DeleteSelectedSongs();
+    void mp3ListViewKeyDown(TKey& key, TShiftState shift);
+    void Undo();
+    void Redo();
+    void UndoActionExecute();
+    void RedoActionExecute();
+    // The list that last received songs, the one the Add to last caption names; it
+    // refers to no list once that list is gone.
+    VT::ListPtr LastAddToList;
+    // The play list the user last highlighted in its pane, by a click or a key; a row
+    // the flash highlights is not the user's choice.
+    VT::ListPtr PickedPlayList;
+
+    // ---- Play, M3U commands and help (Play.cpp, M3UCommands.cpp, HelpCommands.cpp)
+    void PlayActionExecute();
+    void PlayClick();
+    void mp3ListViewDblClick();
+    // Hands the file to the desktop's program for it, minimised.
+    void OpenWithShell(const std::string& fileName);
+    void ImportActionExecute();
+    void ExportActionExecute();
+    void HelpActionExecute();
+    void FAQActionExecute();
+    void UsersManualActionExecute();
+    void AboutActionExecute();
+    void Image5Click();
+    void OpenHomePage();
+
     // ---- Data (declaration order of the window's own fields)
     bool FirstActivation = true;
     ListViewVars ViewVars;
@@ -203,6 +266,9 @@ public:
     // Row i of the song view is song i. Shared with the shown list while the view shows
     // it whole, so showing a large list copies nothing; a search result is a list of its own.
     std::shared_ptr<const VT::PlayList> ShownSongs = std::make_shared<VT::PlayList>();
+    // For a search result, the position in the shown list of each row's song; empty while
+    // the view shows the whole list, row i then being song i.
+    std::vector<std::size_t> ShownPositions;
     std::uint8_t PrevToolBoxState = 0;
     std::uint8_t ToolBoxState = 1;
     std::int32_t SlideStep = 8;
@@ -218,9 +284,12 @@ public:
     TLabel* PlayListLabel = nullptr;
     TListBox* PlaylistListBox = nullptr;
     TSpeedButton* AddSourceButton = nullptr;
+    TImage* Logo = nullptr;
+    TSpeedButton* AddListButton = nullptr;
     TSpeedButton* AddSongButton = nullptr;
     TSpeedButton* CreateFolderButton = nullptr;
     TSpeedButton* Play = nullptr;
+    TImage* Image5 = nullptr;
     TPanel* ArrowPanel = nullptr;
     TImage* Image1 = nullptr;
 
@@ -266,16 +335,44 @@ public:
 
     TTimer* HelpTimer = nullptr;
     TTimer* ToolBoxAnimate = nullptr;
+    TTimer* DragSelect = nullptr;
 
     TActionList* Actions = nullptr;
     TAction* FindAction = nullptr;
+    TAction* CloseFolderAction = nullptr;
+    TAction* CreatePlaylistAction = nullptr;
+    TAction* RenameAction = nullptr;
+    TAction* DeletePlaylistAction = nullptr;
+    TAction* ImportAction = nullptr;
+    TAction* ExportAction = nullptr;
+    TAction* PlayAction = nullptr;
+    TAction* AddToAction = nullptr;
+    TAction* UndoAction = nullptr;
+    TAction* RedoAction = nullptr;
+    TAction* AddToLastAction = nullptr;
+    TAction* AddToNewPlaylistAction = nullptr;
+    TAction* CutAction = nullptr;
+    TAction* CopyAction = nullptr;
+    TAction* PasteAction = nullptr;
+    TAction* DeleteSelectionAction = nullptr;
+    TAction* SelectAllAction = nullptr;
+    TAction* CancelSearchAction = nullptr;
+    TAction* SearchWithinTextAction = nullptr;
     TAction* ShowSearchBoxAction = nullptr;
     TAction* ShowQuickHelpAction = nullptr;
     TAction* HideAllAction = nullptr;
+    TAction* HelpAction = nullptr;
+    TAction* FAQAction = nullptr;
+    TAction* UsersManualAction = nullptr;
+    TAction* AboutAction = nullptr;
     TMainMenu* MainMenu = nullptr;
+    TPopupMenu* Mp3PopupMenu = nullptr;
+    TMenuItem* AddToPlaylist1 = nullptr;
+    TPopupMenu* PlaylistPopupMenu = nullptr;
     TPopupMenu* SourcePopupMenu = nullptr;
     TPopupMenu* SearchBoxMenu = nullptr;
     TPopupMenu* QHelpMenu = nullptr;
+    TPopupMenu* AddSongToMenu = nullptr;
 
 private:
     void BuildListPanes();
@@ -324,6 +421,8 @@ private:
     // ---- Commands, private (Actions.cpp)
     void BuildActions();
     void BuildMenus();
+    CommandState CurrentCommandState() const;
+    void FillAddToItems(TMenuItem& menu);
 
     // ---- List panes, private (ListPanes.cpp)
     enum class Pane { Sources, PlayLists };
@@ -334,6 +433,8 @@ private:
     void ShowPaneHint(Pane pane, int x, int y);
     void PaneMouseUp(Pane pane, int x, int y);
     std::int32_t PlayListRow(const VT::ListPtr& playList) const;
+    // A record and its row at the end, the pane left unsorted.
+    void AppendPlayListRecord(const VT::ListPtr& playList);
     // Folds only A to Z, so that the pane's order does not hang on the locale.
     static std::string LowerCaseName(const std::string& name);
 
@@ -342,6 +443,19 @@ private:
     void ApplyLook(Look look);
     void ApplyListLook(Look look);
     void SortShownList(std::uint8_t field);
+
+    // ---- Help, private (HelpCommands.cpp)
+    // Opens a document of the program's folder through the shell, or says it is missing.
+    void OpenDocument(const std::string& name);
+
+    // ---- Selection, clipboard and play-list commands, private (Clipboard.cpp, PlayListCommands.cpp)
+    std::int32_t PlayListToDelete() const;
+    void RestoreHistory(void (VT::Manager::*step)());
+    void RebuildPlayListPane(const std::vector<VT::ListPtr>& lists);
+    void FollowLastAddTo(std::size_t position, const std::vector<VT::ListPtr>& lists);
+    void DeleteList(Pane pane, std::int32_t row);
+    void ForgetDeletedPlayList(const VT::ListPtr& list);
+    void ClearLastAddTo();
 
     // ---- Search, private (Search.cpp)
     // What a search box shows while it holds no criterion; the form is built with them.

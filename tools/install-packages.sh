@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the build, the tests and the program need.
-# Asks apt only when something is missing, so a prepared machine starts at once.
+# Installs the Debian packages that the build and the tests need, and those named as
+# arguments (what only the running program needs). Asks apt only when something is
+# missing, so a prepared machine starts at once.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libjpeg-dev
+  # The build lays out the PDF documents with Qt, which needs a font to draw with.
+  fonts-dejavu-core
   xvfb xauth
+  "$@"
 )
 
 missing=()

@@ -1,5 +1,7 @@
 #include "tests/mainform/AppFormFixture.h"
 
+#include "dialogs/Unit4.h"
+#include "dialogs/namelistform.h"
 #include "tests/support/QtTesting.h"
 
 #include <QAbstractItemView>
@@ -16,6 +18,8 @@ void AppFormFixture::MakeWindow()
         return mrOk;
     });
     Application->CreateForm(AppForm);
+    Application->CreateForm(NameListForm);
+    Application->CreateForm(RenameListForm);
     AppForm->UseProgramFolder(folder_.Path());
 }
 
@@ -103,11 +107,16 @@ void ListFormFixture::ClickColumn(int column)
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
 }
 
-void ListFormFixture::ClickSongRow(int row, bool rightButton)
+QPoint ListFormFixture::SongRowPoint(int row) const
 {
     const int height = static_cast<QTableView*>(Form().mp3ListView->Widget())->verticalHeader()->defaultSectionSize();
+    return QPoint(40, row * height + height / 2);
+}
+
+void ListFormFixture::ClickSongRow(int row, bool rightButton)
+{
     QTest::mouseClick(Form().mp3ListView->ClientWidget(), rightButton ? Qt::RightButton : Qt::LeftButton, {},
-                      QPoint(40, row * height + height / 2));
+                      SongRowPoint(row));
 }
 
 void ListFormFixture::Click(TControl& control)

@@ -5,6 +5,8 @@
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
+#include <QPoint>
+
 #include <string>
 #include <vector>
 
@@ -65,6 +67,8 @@ protected:
     void ClickColumn(int column);
     // A click in the song view's title column at the height of a row, which may lie below the last.
     void ClickSongRow(int row, bool rightButton = false);
+    // Where ClickSongRow clicks, in the view's client area.
+    QPoint SongRowPoint(int row) const;
     // A click in the middle of a control.
     void Click(TControl& control);
     // Opens the drop-down list and clicks the entry.

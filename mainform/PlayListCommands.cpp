@@ -1,0 +1,298 @@
+#include "mainform/Unit1.h"
+
+#include "dialogs/Unit4.h"
+#include "dialogs/namelistform.h"
+#include "platform/WholeFile.h"
+
+namespace {
+
+constexpr const char* OfferedListName = "My Playlist";
+
+// A list made in this run has no file yet, and a file that cannot go is passed over: the
+// list is written under its name when the window closes.
+void DeleteListFile(const VT::PlayList& list)
+{
+    if (!list.GetFilePath().empty())
+        Platform::DeleteFile(list.GetFilePath());
+}
+
+bool MovesHighlight(TKey key)
+{
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_HOME:
+    case VK_END:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The position of the handle's list among the play lists; the number of lists for none.
+std::size_t PositionOf(const VT::ListPtr& list, const std::vector<VT::ListPtr>& lists)
+{
+    std::size_t position = 0;
+    while (position < lists.size() && !(lists[position] == list))
+        ++position;
+    return position;
+}
+
+} // namespace
+
+void TAppForm::ShowNewPlayListDialog(bool addSelection)
+{
+    NameListForm->AddSelectedSongs = addSelection ? 1 : 0;
+    NameListForm->Offer(OfferedListName);
+    SetEnabled(false);
+}
+
+void TAppForm::AddListButtonClick()
+{
+    ShowNewPlayListDialog(false);
+}
+
+void TAppForm::CreatePlaylistActionExecute()
+{
+    AddListButtonClick();
+}
+
+std::int32_t TAppForm::CreatePlayList(const std::string& name)
+{
+    VT::PlayList list;
+    list.SetName(MakeUniqueListName(name));
+    const std::int32_t row = AddPlayListEntry(Model.AddPlayList(list));
+    PlaylistListBox->SetTopIndex(row);
+    return row;
+}
+
+void TAppForm::AddSelectedToPlayList(std::int32_t row)
+{
+    if (!IsPlayListIndex(row))
+        return;
+    const VT::ListPtr target = PlayListInfos[row].Handle;
+    GetSelectedSongs(Scratch);
+    Model.AddSongs(std::move(Scratch.songs), target);
+    Scratch.songs.clear();
+    UpdatePlayListEntry(row);
+    if (Model.GetMode() == VT::Manager::PlayListShown)
+        mp3ListView->Items().SetCount(0);
+    mp3ListView->ClearSelection();
+    PickedPlayList = {};
+    ViewVars.FlashRow = row;
+    ViewVars.FlashPhase = 1;
+    DragSelect->SetEnabled(true);
+    AdvanceHelpStep(3);
+    RefreshSongView();
+    ViewVars.LastAddToName = target->GetName();
+    LastAddToList = target;
+}
+
+// The row shows highlighted from the first tick to the second; then no row is.
+void TAppForm::DragSelectTimer()
+{
+    if (ViewVars.FlashPhase == 1) {
+        PlaylistListBox->SetItemIndex(ViewVars.FlashRow);
+        ViewVars.FlashPhase = 2;
+        return;
+    }
+    PlaylistListBox->SetItemIndex(-1);
+    ViewVars.FlashPhase = 0;
+    DragSelect->SetEnabled(false);
+}
+
+void TAppForm::AddToLastActionExecute()
+{
+    if (LastAddToList.IsList())
+        AddSelectedToPlayList(PlayListRow(LastAddToList));
+}
+
+void TAppForm::RenameActionExecute()
+{
+    if (Model.GetMode() != VT::Manager::PlayListShown)
+        return;
+    RenameListForm->Offer(Model.GetSelected()->GetName());
+    SetEnabled(false);
+}
+
+// Always the shown list, found by its handle: the highlighted row may be another's.
+void TAppForm::RenamePlayList(const std::string& name)
+{
+    const std::int32_t row = ShownRow();
+    if (Model.GetMode() != VT::Manager::PlayListShown || row < 0 || name == PlayListInfos[row].Name)
+        return;
+    const VT::ListPtr shown = PlayListInfos[row].Handle;
+    const std::string unique = MakeUniqueListName(name);
+    DeleteListFile(*shown);
+    // Not an undo step of its own: it goes into the next state recorded.
+    shown.Edit().SetName(unique);
+    PlayListInfos[row].Name = unique;
+    UpdatePlayListEntry(row);
+    SortPlayLists();
+    SelectPlayList(PlayListRow(shown));
+}
+
+void TAppForm::ForgetDeletedPlayList(const VT::ListPtr& list)
+{
+    if (PickedPlayList == list)
+        PickedPlayList = {};
+    if (LastAddToList == list)
+        ClearLastAddTo();
+}
+
+void TAppForm::ClearLastAddTo()
+{
+    LastAddToList = {};
+    ViewVars.LastAddToName.clear();
+}
+
+void TAppForm::DeleteList(Pane pane, std::int32_t row)
+{
+    TListBox& box = PaneBox(pane);
+    std::vector<ListInfo>& infos = PaneInfos(pane);
+    if (row < 0 || row >= box.Items().Count())
+        return;
+    const VT::ListPtr list = infos[row].Handle;
+    DeleteListFile(*list);
+    infos.erase(infos.begin() + row);
+    box.Items().Delete(row);
+    if (pane == Pane::Sources) {
+        Model.RemoveSource(list);
+        return;
+    }
+    ForgetDeletedPlayList(list);
+    Model.RemovePlayList(list);
+}
+
+void TAppForm::DeletePlayList(std::int32_t row)
+{
+    DeleteList(Pane::PlayLists, row);
+}
+
+void TAppForm::DeleteSource(std::int32_t row)
+{
+    DeleteList(Pane::Sources, row);
+}
+
+void TAppForm::CloseFolderActionExecute()
+{
+    if (Model.GetMode() != VT::Manager::SourceShown)
+        return;
+    DeleteSource(SourceListBox->ItemIndex());
+    ShowNoSelection();
+}
+
+// The row the user highlighted, else the shown play list's; -1 when there is neither.
+std::int32_t TAppForm::PlayListToDelete() const
+{
+    const std::int32_t highlighted = PlaylistListBox->ItemIndex();
+    if (IsPlayListIndex(highlighted) && PlayListInfos[highlighted].Handle == PickedPlayList)
+        return highlighted;
+    return Model.GetMode() == VT::Manager::PlayListShown ? ShownRow() : -1;
+}
+
+void TAppForm::DeletePlaylistActionExecute()
+{
+    if (Model.GetMode() != VT::Manager::PlayListShown)
+        return;
+    DeletePlayList(PlayListToDelete());
+    ShowNoSelection();
+}
+
+void TAppForm::PlaylistListBoxKeyUp(TKey& key, TShiftState)
+{
+    const std::int32_t highlighted = PlaylistListBox->ItemIndex();
+    if (MovesHighlight(key) && IsPlayListIndex(highlighted))
+        PickedPlayList = PlayListInfos[highlighted].Handle;
+    if (key != VK_DELETE || highlighted < 0)
+        return;
+    const std::int32_t row = PlayListToDelete();
+    if (row < 0)
+        return;
+    DeletePlayList(row);
+    ShowNoSelection();
+}
+
+void TAppForm::SourceListBoxKeyUp(TKey& key, TShiftState)
+{
+    const std::int32_t row = SourceListBox->ItemIndex();
+    if (key != VK_DELETE || row < 0)
+        return;
+    DeleteSource(row);
+    ShowNoSelection();
+}
+
+// Exactly the entries the selected rows show, also under a search: an equal song
+// elsewhere in the list stays.
+void TAppForm::DeleteSelectedSongs()
+{
+    if (Model.GetMode() != VT::Manager::PlayListShown)
+        return;
+    const std::vector<std::size_t> positions = SelectedPositions();
+    if (positions.empty())
+        return;
+    Model.RemoveSongsAt(positions, Model.GetSelected());
+    RefreshSongView();
+}
+
+void TAppForm::mp3ListViewKeyDown(TKey& key, TShiftState)
+{
+    if (key == VK_DELETE && Model.GetMode() == VT::Manager::PlayListShown)
+        DeleteSelectedSongs();
+}
+
+void TAppForm::Undo()
+{
+    RestoreHistory(&VT::Manager::Undo);
+}
+
+void TAppForm::Redo()
+{
+    RestoreHistory(&VT::Manager::Redo);
+}
+
+void TAppForm::UndoActionExecute()
+{
+    Undo();
+}
+
+void TAppForm::RedoActionExecute()
+{
+    Redo();
+}
+
+// A restore hands the play lists' handles out again by position, so a handle kept across
+// it may now stand on another list, or on none.
+void TAppForm::RestoreHistory(void (VT::Manager::*step)())
+{
+    const bool playListShown = Model.GetMode() == VT::Manager::PlayListShown;
+    const std::size_t rowsBefore = PlayListInfos.size();
+    const std::size_t lastAddToPosition = PositionOf(LastAddToList, Model.GetPlayLists());
+    (Model.*step)();
+    PickedPlayList = {};
+    const std::vector<VT::ListPtr> lists = Model.GetPlayLists();
+    FollowLastAddTo(lastAddToPosition, lists);
+    if (playListShown && (Model.GetMode() != VT::Manager::PlayListShown || lists.size() != rowsBefore))
+        ShowNoSelection();
+    RebuildPlayListPane(lists);
+    RefreshSongView();
+}
+
+// The Add to last target stays only while its place still holds a list of the name its
+// caption shows.
+void TAppForm::FollowLastAddTo(std::size_t position, const std::vector<VT::ListPtr>& lists)
+{
+    if (position >= lists.size() || lists[position]->GetName() != ViewVars.LastAddToName)
+        ClearLastAddTo();
+}
+
+void TAppForm::RebuildPlayListPane(const std::vector<VT::ListPtr>& lists)
+{
+    PlayListInfos.clear();
+    PlaylistListBox->Items().Clear();
+    for (const VT::ListPtr& list : lists)
+        AppendPlayListRecord(list);
+    SortPlayLists();
+}
