@@ -31,15 +31,10 @@ void TAppForm::AppendSource(VT::ListPtr source)
     AddSourceEntry(source);
 }
 
-void TAppForm::AppendPlayListRecord(const VT::ListPtr& playList)
+std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
 {
     PlayListInfos.push_back(ListInfo{playList, playList->GetName(), {}});
     PlaylistListBox->Items().Add(playList->GetName());
-}
-
-std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
-{
-    AppendPlayListRecord(playList);
     SortPlayLists();
     return PlayListRow(playList);
 }

@@ -288,11 +288,19 @@ void TAppForm::FollowLastAddTo(std::size_t position, const std::vector<VT::ListP
         ClearLastAddTo();
 }
 
+// The rows are written over in place, only their number adjusted: emptying and refilling
+// the box would cost every row its place in the view, on every undo.
 void TAppForm::RebuildPlayListPane(const std::vector<VT::ListPtr>& lists)
 {
+    PlaylistListBox->SetItemIndex(-1);
     PlayListInfos.clear();
-    PlaylistListBox->Items().Clear();
     for (const VT::ListPtr& list : lists)
-        AppendPlayListRecord(list);
+        PlayListInfos.push_back(ListInfo{list, list->GetName(), {}});
+    TStrings& rows = PlaylistListBox->Items();
+    const auto count = static_cast<int>(lists.size());
+    while (rows.Count() > count)
+        rows.Delete(rows.Count() - 1);
+    while (rows.Count() < count)
+        rows.Add({});
     SortPlayLists();
 }

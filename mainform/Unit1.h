@@ -433,8 +433,6 @@ private:
     void ShowPaneHint(Pane pane, int x, int y);
     void PaneMouseUp(Pane pane, int x, int y);
     std::int32_t PlayListRow(const VT::ListPtr& playList) const;
-    // A record and its row at the end, the pane left unsorted.
-    void AppendPlayListRecord(const VT::ListPtr& playList);
     // Folds only A to Z, so that the pane's order does not hang on the locale.
     static std::string LowerCaseName(const std::string& name);
 
