@@ -22,12 +22,33 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole)
         return ToQt(view_.Fetch(index.row()).ColumnText(index.column()));
+    if (role == Qt::CheckStateRole && HasBox(index))
+        return view_.Fetch(index.row()).Checked() ? Qt::Checked : Qt::Unchecked;
     if (role == Qt::FontRole && view_.ShowsUnderlined(index.row())) {
         QFont font = view_.Widget()->font();
         font.setUnderline(true);
         return font;
     }
     return {};
+}
+
+Qt::ItemFlags ListViewModel::flags(const QModelIndex& index) const
+{
+    const Qt::ItemFlags flags = QAbstractTableModel::flags(index);
+    return HasBox(index) ? flags | Qt::ItemIsUserCheckable : flags;
+}
+
+bool ListViewModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !HasBox(index))
+        return false;
+    view_.UserChecked(index.row(), value.value<Qt::CheckState>() == Qt::Checked);
+    return true;
+}
+
+bool ListViewModel::HasBox(const QModelIndex& index) const
+{
+    return view_.Checkboxes() && index.isValid() && index.column() == 0;
 }
 
 QVariant ListViewModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -60,7 +81,7 @@ void ListViewModel::InsertColumn(int index, const std::function<void()>& apply)
 void ListViewModel::RowLookChanged(int row)
 {
     if (row >= 0 && row < rows_)
-        emit dataChanged(index(row, 0), index(row, columnCount({}) - 1), {Qt::FontRole});
+        emit dataChanged(index(row, 0), index(row, columnCount({}) - 1));
 }
 
 void ListViewModel::ColumnCaptionChanged(int index)

@@ -16,6 +16,7 @@ public:
 
     // A new action of the list, disabled until its update handler enables it.
     TAction& Add();
+    const std::vector<TAction*>& Items() const { return actions_; }
     void UpdateActions();
 
 private:

@@ -1,6 +1,7 @@
 #include "framework/TControl.h"
 
 #include "framework/ControlEvents.h"
+#include "framework/DragTracker.h"
 #include "framework/DrawHandlerScope.h"
 #include "framework/QtColors.h"
 #include "framework/QtCursors.h"
@@ -19,11 +20,39 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#if __has_include(<cxxabi.h>)
+#include <cxxabi.h>
+#endif
 
 namespace {
 
 // The control whose hint the tool tip shows, so that a new hint can replace it.
 const TControl* tipOwner = nullptr;
+
+// Ties a widget to the control that owns it, for finding the control under the mouse.
+constexpr char controlProperty[] = "vtControl";
+
+void MarkOwner(QWidget& widget, TControl* control)
+{
+    widget.setProperty(controlProperty, QVariant::fromValue(static_cast<void*>(control)));
+}
+
+std::string Demangled(const char* name)
+{
+#if __has_include(<cxxabi.h>)
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> plain(abi::__cxa_demangle(name, nullptr, nullptr, &status), std::free);
+    return status == 0 ? std::string(plain.get()) : std::string(name);
+#else
+    const std::string text(name);
+    const auto blank = text.find(' ');
+    return blank == std::string::npos ? text : text.substr(blank + 1);
+#endif
+}
 
 } // namespace
 
@@ -44,6 +73,8 @@ TControl::TControl(TControl* parent, QWidget* widget, QWidget* client)
     if (client_ != widget_)
         client_->installEventFilter(events_);
     client_->setMouseTracking(true);
+    MarkOwner(*widget_, this);
+    MarkOwner(*client_, this);
     font_.OnChange = [this] { ApplyFont(); };
 }
 
@@ -58,8 +89,28 @@ void TControl::Detach()
 {
     if (tipOwner == this)
         tipOwner = nullptr;
+    if (!events_)
+        return;
+    DragTracker::Instance().Forget(*this);
+    MarkOwner(*widget_, nullptr);
+    MarkOwner(*client_, nullptr);
     delete events_;
     events_ = nullptr;
+}
+
+std::string TControl::ClassName() const
+{
+    // The most derived class, as the desktop framework names a control's class.
+    return Demangled(typeid(*this).name());
+}
+
+TControl* TControl::Owning(const QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (auto* control = static_cast<TControl*>(widget->property(controlProperty).value<void*>()))
+            return control;
+    }
+    return nullptr;
 }
 
 QObject* TControl::Context() const
@@ -295,6 +346,8 @@ bool TControl::HandleEvent(QObject* watched, QEvent& event)
         if (event.type() == QEvent::ToolTip)
             return HandleToolTip(event);
         HandleMouse(event, QPoint(0, 0), ClicksOnMouseUp());
+        if (dragMode_ == dmAutomatic && event.type() == QEvent::MouseButtonPress)
+            DragTracker::Instance().Press(*this, static_cast<QMouseEvent&>(event));
     }
     if (watched == widget_)
         return HandleKey(event);

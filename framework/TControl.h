@@ -38,6 +38,11 @@ enum TCursor {
     crHandPoint = -21,
 };
 
+// dmAutomatic: a left-button press and a move past the desktop's drag distance start a
+// drag of the control.
+enum TDragMode { dmManual, dmAutomatic };
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
 // What every control shares: absolute geometry inside its parent, anchors, visibility,
 // colour, font, hint and the mouse and key events. Each control owns one Qt widget;
 // a control owns the controls made on it (see Make) and frees them before its widget.
@@ -87,6 +92,12 @@ public:
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool showHint);
 
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    // The class's name as the desktop framework gives it ("TListView", "TListBox",
+    // "TPanel", a form's own class), which drag handlers test.
+    virtual std::string ClassName() const;
+
     void BringToFront();
     void SetFocus();
     bool Focused() const;
@@ -105,6 +116,19 @@ public:
     // Keys that, while the control has the focus, reach only its OnKeyDown and OnKeyUp and
     // never a short-cut of the form.
     void SetOwnKeys(std::vector<TShortCut> keys) { ownKeys_ = std::move(keys); }
+
+    // Drags inside the window. The control under the pointer that has an OnDragOver (the
+    // innermost; others pass the drag to their parent) hears it enter, move and leave, with
+    // x, y in its client coordinates and an accept flag that starts false; it hears a last
+    // leave at the release, whose accept decides whether OnDragDrop follows there.
+    std::function<void(TControl& source, int x, int y, TDragState state, bool& accept)> OnDragOver;
+    std::function<void(TControl& source, int x, int y)> OnDragDrop;
+    // On the source, whenever a drag ends, after the drop: the target that took the drop
+    // and the point in its client coordinates, or nullptr and 0, 0 (no drop, or Escape).
+    std::function<void(TControl* target, int x, int y)> OnEndDrag;
+
+    // The control that owns the widget or the closest of its parents; nullptr for none.
+    static TControl* Owning(const QWidget* widget);
 
     // The Qt side, for the framework itself and for tests that drive controls through
     // real events. Mouse positions are those of the client widget.
@@ -164,6 +188,7 @@ private:
     int lastClientHeight_ = -1;
     TFont font_;
     TCursor cursor_ = crDefault;
+    TDragMode dragMode_ = dmManual;
     std::string hint_;
     std::vector<TShortCut> ownKeys_;
     bool showHint_ = false;

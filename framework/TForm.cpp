@@ -1,17 +1,16 @@
 #include "framework/TForm.h"
 
+#include "framework/FileDrops.h"
 #include "framework/TApplication.h"
 #include "framework/TMainMenu.h"
 #include "framework/TestHooks.h"
 #include "framework/TextConversion.h"
 #include "framework/WorkerRegistry.h"
 
-#include <QDropEvent>
+#include <QEvent>
 #include <QEventLoop>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QScreen>
-#include <QUrl>
 #include <QWidget>
 
 #include <algorithm>
@@ -22,18 +21,6 @@ namespace {
 QSize FrameExtra(const QWidget& window)
 {
     return window.frameGeometry().size() - window.geometry().size();
-}
-
-std::vector<std::string> LocalFiles(const QMimeData* data)
-{
-    std::vector<std::string> files;
-    if (!data)
-        return files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            files.push_back(FromQt(url.toLocalFile()));
-    }
-    return files;
 }
 
 } // namespace
@@ -282,6 +269,7 @@ void TForm::Release()
 
 void TForm::SetAcceptFiles(bool accept)
 {
+    FileDrops::Watch();
     Widget()->setAcceptDrops(accept);
 }
 
@@ -304,25 +292,9 @@ bool TForm::HandleEvent(QObject* watched, QEvent& event)
             LayoutClient();
             ClientResized();
             break;
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-            return HandleDrop(event);
         default:
             break;
         }
     }
     return TControl::HandleEvent(watched, event);
-}
-
-bool TForm::HandleDrop(QEvent& event)
-{
-    auto& drop = static_cast<QDropEvent&>(event);
-    const std::vector<std::string> files = LocalFiles(drop.mimeData());
-    if (!Widget()->acceptDrops() || files.empty())
-        return false;
-    drop.acceptProposedAction();
-    if (event.type() == QEvent::Drop && OnFilesDropped)
-        OnFilesDropped(files);
-    return true;
 }

@@ -59,7 +59,7 @@ public:
     // The menu bar at the top of the window; the client area is what lies below it.
     void SetMenu(TMainMenu& menu);
 
-    // Files dropped on the form from the desktop reach OnFilesDropped.
+    // Files dropped from the desktop anywhere on the form reach OnFilesDropped.
     void SetAcceptFiles(bool accept);
 
     // Each time the form becomes the active window.
@@ -83,7 +83,6 @@ private:
     void ApplyWindowFlags();
     void PlaceOnShow();
     int RunModalLoop();
-    bool HandleDrop(QEvent& event);
 
     std::string caption_;
     TPosition position_ = poDesigned;

@@ -4,7 +4,9 @@
 #include "framework/QtColors.h"
 #include "framework/RowRightClicks.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTableView>
@@ -150,6 +152,36 @@ void TListView::SetHotTrackStyles(THotTrackStyles styles)
     hotTrack_ = styles;
 }
 
+void TListView::SetCheckboxes(bool checkboxes)
+{
+    checkboxes_ = checkboxes;
+    Invalidate();
+}
+
+void TListView::UserChecked(int row, bool checked)
+{
+    if (OnCheck)
+        OnCheck(row, checked);
+    model_->RowLookChanged(row);
+}
+
+void TListView::SetHideSelection(bool hide)
+{
+    hideSelection_ = hide;
+    ApplySelectionLook();
+}
+
+void TListView::ApplySelectionLook()
+{
+    const bool hidden = hideSelection_ && !table_->hasFocus();
+    const QPalette standard = QApplication::palette(table_);
+    QPalette palette = table_->palette();
+    palette.setColor(QPalette::Highlight, hidden ? palette.color(QPalette::Base) : standard.color(QPalette::Highlight));
+    palette.setColor(QPalette::HighlightedText,
+                     hidden ? palette.color(QPalette::Text) : standard.color(QPalette::HighlightedText));
+    table_->setPalette(palette);
+}
+
 void TListView::SetHotRow(int row)
 {
     if (row == hotRow_)
@@ -175,8 +207,16 @@ bool TListView::HandleEvent(QObject* watched, QEvent& event)
             SetHotRow(-1);
         }
     }
-    const bool handled = TControl::HandleEvent(watched, event);
-    return (watched == ClientWidget() && rightClicks_->Handle(event)) || handled;
+    if (watched == Widget() && hideSelection_ && (event.type() == QEvent::FocusIn || event.type() == QEvent::FocusOut))
+        ApplySelectionLook();
+    if (TControl::HandleEvent(watched, event))
+        return true;
+    if (watched == Widget() && checkboxes_ && event.type() == QEvent::KeyPress
+        && static_cast<QKeyEvent&>(event).key() == Qt::Key_Space && ItemFocused() >= 0) {
+        UserChecked(ItemFocused(), !Fetch(ItemFocused()).Checked());
+        return true;
+    }
+    return watched == ClientWidget() && rightClicks_->Handle(event);
 }
 
 std::vector<int> TListView::SelectedRows() const
@@ -278,6 +318,7 @@ void TListView::ApplyColor()
 {
     PaintBackground(*table_, QPalette::Base, Color());
     PaintBackground(*table_->viewport(), QPalette::Base, Color());
+    ApplySelectionLook();
 }
 
 void TListView::ApplyFont()

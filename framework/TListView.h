@@ -25,6 +25,8 @@ struct THotTrackStyles {
 // those of the client area below the column headers. A right click on a row that is not
 // selected selects only that row (raising OnSelectItem) on the press; on a selected row, or
 // below the rows, it keeps the selection. OnMouseUp comes before the popup menu opens.
+// With Checkboxes, the first column shows each row's box as OnData gives it; the program
+// keeps the ticks, and hears through OnCheck when the user clicks a box or presses Space.
 class TListView : public TControl {
 public:
     explicit TListView(TControl& parent);
@@ -37,6 +39,10 @@ public:
     bool GridLines() const;
     void SetGridLines(bool gridLines);
     void SetHotTrackStyles(THotTrackStyles styles);
+    bool Checkboxes() const { return checkboxes_; }
+    void SetCheckboxes(bool checkboxes);
+    // Whether the selection disappears while another control has the focus.
+    void SetHideSelection(bool hide);
 
     int SelCount() const;
     // The first selected row; -1 for none.
@@ -64,6 +70,8 @@ public:
     // Once for every change of the selection, by the user or the program, with the
     // first row the change concerns.
     std::function<void(int row, bool selected)> OnSelectItem;
+    // The user ticked (checked) or unticked a row's box.
+    std::function<void(int row, bool checked)> OnCheck;
 
 protected:
     void ApplyColor() override;
@@ -89,6 +97,10 @@ private:
     // The row under the mouse, -1 when it is over no row or outside the view.
     void SetHotRow(int row);
     bool ShowsUnderlined(int row) const { return hotTrack_.UnderlineHot && row == hotRow_; }
+    // The user ticked or unticked the row's box.
+    void UserChecked(int row, bool checked);
+    // A hidden selection shows in the colours of the rows around it.
+    void ApplySelectionLook();
 
     QTableView* table_ = nullptr;
     ListViewModel* model_ = nullptr;
@@ -96,6 +108,8 @@ private:
     TListColumns columns_{*this};
     bool multiSelect_ = false;
     bool resizing_ = false;
+    bool checkboxes_ = false;
+    bool hideSelection_ = false;
     THotTrackStyles hotTrack_;
     int hotRow_ = -1;
     std::unique_ptr<RowRightClicks> rightClicks_;

@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QUrl>
+#include <QWindow>
 
 namespace {
 
@@ -117,6 +118,55 @@ TEST_F(Forms, ReceiveTheNamesOfFilesDroppedFromTheDesktopOnlyWhenTheyAcceptThem)
         QApplication::sendEvent(form.Widget(), &drop);
     }
     EXPECT_EQ(drops, (std::vector<std::vector<std::string>>{{"/music/a.mp3", "/music/\xC3\xA9.mp3"}}));
+}
+
+} // namespace
+
+namespace {
+
+using FileDrops = OnAForm;
+
+// The desktop hands the drag to the window, which passes it to the widget under the pointer.
+void DropOnWindow(QWidget* over, const QMimeData& data)
+{
+    QWindow* window = over->window()->windowHandle();
+    const QPointF at = window->mapFromGlobal(over->mapToGlobal(over->rect().center()));
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &drop);
+}
+
+TEST_F(FileDrops, ReachTheFormOverAnyControlWithTheNamesBytesWhole)
+{
+    form.SetAcceptFiles(true);
+    std::vector<std::vector<std::string>> drops;
+    form.OnFilesDropped = [&](const std::vector<std::string>& files) { drops.push_back(files); };
+    const std::string longName = "/music/" + std::string(600, 'a') + ".mp3";
+    QMimeData data;
+    data.setUrls({QUrl::fromEncoded("file:///music/%E9t%E9.mp3"), QUrl::fromLocalFile(QString::fromStdString(longName))});
+    data.setText("/music/\xE9t\xE9.mp3");
+    auto& edit = Make<TEdit>(form);
+    // Qt's own line edit takes dropped names as text.
+    edit.Widget()->setAcceptDrops(true);
+    auto& view = Make<TListView>(form);
+    view.Columns().Add().SetWidth(100);
+    view.Items().SetCount(3);
+    auto& box = Make<TListBox>(form);
+    box.Items().Add("a");
+    auto& combo = Make<TComboBox>(form);
+    auto& panel = Make<TPanel>(form);
+    int left = 0;
+    for (TControl* control : std::initializer_list<TControl*>{&edit, &view, &box, &combo, &panel}) {
+        control->SetBounds(left, 10, 70, 60);
+        left += 75;
+    }
+    QWidget* targets[] = {edit.Widget(), view.ClientWidget(), box.ClientWidget(), combo.Widget(), panel.Widget()};
+    for (QWidget* target : targets)
+        DropOnWindow(target, data);
+    const std::vector<std::string> files{"/music/\xE9t\xE9.mp3", longName};
+    EXPECT_EQ(drops, std::vector<std::vector<std::string>>(std::size(targets), files));
+    EXPECT_EQ(edit.Text(), "");
 }
 
 } // namespace

@@ -119,3 +119,30 @@ TEST_F(ListViews, ShowTheRowUnderTheMouseWithTheHandAndUnderlined)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ListViews, WithCheckboxesTellWhichBoxTheUserTicksByClickOrSpace)
+{
+    std::vector<bool> ticks{false, true, false};
+    std::vector<std::pair<int, bool>> checks;
+    view.Items().SetCount(3);
+    view.SetCheckboxes(true);
+    view.OnData = [&](TListItem& item) { item.SetChecked(ticks[item.Index()]); };
+    view.OnCheck = [&](int row, bool checked) {
+        checks.emplace_back(row, checked);
+        ticks[row] = checked;
+    };
+    QStyleOptionViewItem option;
+    option.initFrom(&Table());
+    option.rect = Table().visualRect(Table().model()->index(0, 0));
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QPoint box = Table().style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &Table()).center();
+    QTest::mouseClick(view.ClientWidget(), Qt::LeftButton, {}, box);
+    QTest::mouseClick(view.ClientWidget(), Qt::LeftButton, {}, box + QPoint(0, RowHeight()));
+    QTest::mouseClick(view.ClientWidget(), Qt::LeftButton, {}, QPoint(Table().columnViewportPosition(1) + 5, RowHeight() * 2 + 3));
+    QTest::keyClick(view.Widget(), Qt::Key_Space);
+    EXPECT_EQ(checks, (std::vector<std::pair<int, bool>>{{0, true}, {1, false}, {2, true}}));
+}
+
+} // namespace

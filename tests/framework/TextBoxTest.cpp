@@ -89,11 +89,17 @@ TEST_F(TextBoxes, EditsGiveBackTheBytesTheyWereGiven)
     EXPECT_EQ(events.size(), 2u);
 }
 
-TEST_F(TextBoxes, ComboBoxesRaiseNothingWhenTheProgramWritesTheirText)
+TEST_F(TextBoxes, ComboBoxesRaiseNothingWhenTheProgramWritesTheirTextOrChoice)
 {
-    box.SetText("1990s");
-    box.SetItemIndex(3);
-    EXPECT_EQ(box.Text(), "2000s");
+    for (TComboBoxStyle style : {csDropDown, csDropDownList}) {
+        box.SetStyle(style);
+        box.SetText("1990s");
+        EXPECT_EQ(box.Text(), "1990s");
+        box.SetItemIndex(3);
+        EXPECT_EQ(box.Text(), "2000s");
+        box.SetItemIndex(-1);
+        EXPECT_EQ(Combo().currentText(), QString());
+    }
     EXPECT_TRUE(events.empty());
 }
 

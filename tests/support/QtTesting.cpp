@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
+#include <QWindow>
 
 namespace TestSupport {
 
@@ -12,6 +14,15 @@ namespace {
 int argumentCount = 1;
 char programName[] = "vesktunelo_tests";
 char* arguments[] = {programName, nullptr};
+
+// The window of the press, which gets every mouse event until the release.
+QPointer<QWidget> pressedWindow;
+QPoint lastGlobal;
+
+QPoint InPressedWindow(const QPoint& global)
+{
+    return pressedWindow->mapFromGlobal(global);
+}
 
 } // namespace
 
@@ -59,6 +70,36 @@ void MoveMouse(QWidget* widget, const QPoint& at)
 {
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton, {});
     QApplication::sendEvent(widget, &move);
+}
+
+void PressLeft(QWidget* source, const QPoint& from)
+{
+    pressedWindow = source->window();
+    lastGlobal = source->mapToGlobal(from);
+    QTest::mousePress(pressedWindow->windowHandle(), Qt::LeftButton, {}, InPressedWindow(lastGlobal));
+}
+
+void DragTo(QWidget* over, const QPoint& to)
+{
+    const QPoint start = lastGlobal;
+    const QPoint end = over->mapToGlobal(to);
+    constexpr int steps = 4;
+    for (int step = 1; step <= steps; ++step) {
+        lastGlobal = start + (end - start) * step / steps;
+        QTest::mouseMove(pressedWindow->windowHandle(), InPressedWindow(lastGlobal));
+    }
+}
+
+void ReleaseLeft(QWidget* over, const QPoint& at)
+{
+    QTest::mouseRelease(pressedWindow->windowHandle(), Qt::LeftButton, {}, InPressedWindow(over->mapToGlobal(at)));
+}
+
+void DragAndDrop(QWidget* source, const QPoint& from, QWidget* target, const QPoint& to)
+{
+    PressLeft(source, from);
+    DragTo(target, to);
+    ReleaseLeft(target, to);
 }
 
 } // namespace TestSupport

@@ -27,4 +27,12 @@ void DoubleClick(QWidget* widget, const QPoint& at);
 // The pointer moves over the widget with no button held.
 void MoveMouse(QWidget* widget, const QPoint& at);
 
+// A drag with the left button as the desktop delivers it, through the window of the pressed
+// widget, which keeps the mouse until the release: a press, moves in small steps, a release.
+// Points are in the coordinates of the widget named with each.
+void PressLeft(QWidget* source, const QPoint& from);
+void DragTo(QWidget* over, const QPoint& to);
+void ReleaseLeft(QWidget* over, const QPoint& at);
+void DragAndDrop(QWidget* source, const QPoint& from, QWidget* target, const QPoint& to);
+
 } // namespace TestSupport
