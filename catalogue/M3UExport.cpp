@@ -6,13 +6,14 @@
 
 namespace VT {
 
-void WriteM3U(const std::string& path, const std::vector<Song>& songs, bool full)
+void WriteM3U(const std::string& path, const std::vector<Song>& songs, bool full, ExistingFile existing)
 {
     std::string content;
     for (const Song& song : songs)
         AppendPlayerLine(content, full ? song.GetFullFileName() : song.GetFileName());
-    // Written whole beside the target and renamed over it, so a failure keeps the old file.
-    if (!Platform::ReplaceFile(path, content))
+    const bool written = existing == ExistingFile::Replace ? Platform::ReplaceFile(path, content)
+                                                           : Platform::WriteNewFile(path, content);
+    if (!written)
         throw invalid_file();
 }
 

@@ -86,6 +86,11 @@ void Manager::RemoveSongsAt(const std::vector<std::size_t>& positions, ListPtr l
     Bracket([&] { playLists_.RemoveSongsAt(positions, list); });
 }
 
+void Manager::MoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list, std::size_t before)
+{
+    Bracket([&] { playLists_.MoveSongsAt(positions, list, before); });
+}
+
 ListPtr Manager::ImportM3U(const std::string& path, const std::string& folder, MP3Song& reading, int& lineCount,
                            const NameRule& uniqueName)
 {

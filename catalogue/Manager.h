@@ -56,6 +56,9 @@ public:
     void RemoveSongs(const std::vector<Song>& songs, ListPtr list);
     // Removes exactly the entries at these positions, never an equal song elsewhere.
     void RemoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list);
+    // Moves exactly the entries at these positions before the entry at `before`, or to
+    // the end when that entry is one of them or past the list (PlayList::MoveAt).
+    void MoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list, std::size_t before);
     // The rule that turns the name an imported file gives into the name the list is
     // stored under. It runs inside the import's undo step, so no state of the history
     // ever holds the name the rule replaced. Without one the file's name stands.

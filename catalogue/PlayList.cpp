@@ -3,6 +3,7 @@
 #include "catalogue/Exceptions.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 namespace VT {
@@ -53,14 +54,20 @@ std::size_t PlayList::RemoveSongs(const std::vector<Song>& run)
     return removed;
 }
 
-void PlayList::RemoveAt(const std::vector<std::size_t>& positions)
+std::vector<bool> PlayList::Marked(const std::vector<std::size_t>& positions) const
 {
-    std::vector<bool> removed(songs.size(), false);
+    std::vector<bool> marked(songs.size(), false);
     for (const std::size_t position : positions) {
         if (position >= songs.size())
             throw not_in_range();
-        removed[position] = true;
+        marked[position] = true;
     }
+    return marked;
+}
+
+void PlayList::RemoveAt(const std::vector<std::size_t>& positions)
+{
+    const std::vector<bool> removed = Marked(positions);
     // One pass that moves every kept song once, whatever the number removed.
     std::size_t kept = 0;
     for (std::size_t at = 0; at < songs.size(); ++at) {
@@ -71,6 +78,25 @@ void PlayList::RemoveAt(const std::vector<std::size_t>& positions)
         ++kept;
     }
     songs.resize(kept);
+}
+
+void PlayList::MoveAt(const std::vector<std::size_t>& positions, std::size_t before)
+{
+    const std::vector<bool> moving = Marked(positions);
+    std::vector<Song> moved;
+    std::vector<Song> kept;
+    moved.reserve(positions.size());
+    kept.reserve(songs.size());
+    std::size_t insertAt = songs.size();
+    for (std::size_t at = 0; at < songs.size(); ++at) {
+        if (at == before && !moving[at])
+            insertAt = kept.size();
+        (moving[at] ? moved : kept).push_back(std::move(songs[at]));
+    }
+    insertAt = std::min(insertAt, kept.size());
+    kept.insert(kept.begin() + static_cast<std::ptrdiff_t>(insertAt), std::make_move_iterator(moved.begin()),
+                std::make_move_iterator(moved.end()));
+    songs = std::move(kept);
 }
 
 void PlayList::SortByField(std::uint8_t field, int direction)

@@ -41,6 +41,10 @@ public:
     // Removes the entries at these positions, given in any order, each counted once;
     // throws not_in_range, changing nothing, when one lies outside the list.
     void RemoveAt(const std::vector<std::size_t>& positions);
+    // Takes the entries at these positions, in list order, and puts them before the entry
+    // at `before`. A `before` past the end, or one of the moved entries, puts them at the
+    // end. Throws not_in_range, changing nothing, when a position lies outside the list.
+    void MoveAt(const std::vector<std::size_t>& positions, std::size_t before);
 
     // Ascending by the field's bytes for +1; reversed for -1.
     void SortByField(std::uint8_t field, int direction);
@@ -54,6 +58,8 @@ public:
     void SetFile(const std::string& path);
 
 private:
+    // One flag per entry, set for the positions given; throws not_in_range for one outside.
+    std::vector<bool> Marked(const std::vector<std::size_t>& positions) const;
 
     std::string name_;
     std::string filePath_;

@@ -37,6 +37,13 @@ void PlayListManager::RemoveSongsAt(const std::vector<std::size_t>& positions, L
     list.Edit().RemoveAt(positions);
 }
 
+void PlayListManager::MoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list, std::size_t before)
+{
+    if (positions.empty())
+        return;
+    list.Edit().MoveAt(positions, before);
+}
+
 void PlayListManager::MoveSongs(const std::vector<Song>& songs, ListPtr list, const Song& before)
 {
     RemoveSongs(songs, list);

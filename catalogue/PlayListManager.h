@@ -31,6 +31,8 @@ public:
     void RemoveSongs(const std::vector<Song>& songs, ListPtr list);
     // Removes the entries at these positions of the list (PlayList::RemoveAt).
     void RemoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list);
+    // Moves the entries at these positions before the entry at `before` (PlayList::MoveAt).
+    void MoveSongsAt(const std::vector<std::size_t>& positions, ListPtr list, std::size_t before);
     // RemoveSongs, then InsertSongs of the same songs: no entry is lost or duplicated.
     void MoveSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);
 

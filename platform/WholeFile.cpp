@@ -93,6 +93,19 @@ bool ReplaceFile(const std::string& path, std::string_view content)
     return false;
 }
 
+bool WriteNewFile(const std::string& path, std::string_view content)
+{
+    if (!CanNameFile(path))
+        return false;
+    File file(std::fopen(path.c_str(), "wbx"));
+    if (!file)
+        return false;
+    if (WriteAndClose(std::move(file), content))
+        return true;
+    DeleteFile(path);
+    return false;
+}
+
 bool DeleteFile(const std::string& path)
 {
     std::error_code error;

@@ -15,6 +15,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 // under a name no file has, and that name ends in ".tmp", which no loader of this system takes.
 bool ReplaceFile(const std::string& path, std::string_view content);
 
+// Writes `content` into a file that this call creates at `path`, checking every write. A
+// file that stands there already is left as it is; a failed write removes what it made.
+bool WriteNewFile(const std::string& path, std::string_view content);
+
 // Removes a file; false when it could not be removed (a missing file included).
 bool DeleteFile(const std::string& path);
 

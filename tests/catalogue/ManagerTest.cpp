@@ -40,6 +40,7 @@ TEST_F(ManagerTest, EveryPlayListEditIsOneStepThatUndoAndRedoTakeBackAndForth)
         [&] { model.MoveSongs({Titled("c")}, mix, Titled("a")); },
         [&] { model.RemoveSongs({Titled("a")}, mix); },
         [&] { model.RemoveSongsAt({2, 0}, mix); },
+        [&] { model.MoveSongsAt({1}, mix, 0); },
         [&] { model.AddPlayList(ListOf("Other", {})); },
         [&] { model.RemovePlayList(model.GetPlayLists().at(1)); },
         [&] { // a rename becomes part of the next step

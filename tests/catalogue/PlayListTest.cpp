@@ -106,6 +106,30 @@ TEST(PlayList, RemoveAtTakesExactlyTheEntriesAtThePositionsOrNothingWhenOneIsOut
     }
 }
 
+// Entries with equal tags are told apart by place alone: each moves or stays as itself.
+TEST(PlayList, MoveAtTakesExactlyTheEntriesAtThePositionsBeforeTheEntryNamedOrToTheEnd)
+{
+    const PlayList twins = ListOf("twins", {Titled("t", "1.mp3"), Titled("a"), Titled("t", "2.mp3"), Titled("b")});
+    struct Case { std::vector<std::size_t> positions; std::size_t before; Strings files; bool refused = false; };
+    for (const Case& c : {Case{{2}, 0, {"2.mp3", "1.mp3", "a.mp3", "b.mp3"}},
+                          Case{{0}, 3, {"a.mp3", "2.mp3", "1.mp3", "b.mp3"}},
+                          Case{{3, 0}, 2, {"a.mp3", "1.mp3", "b.mp3", "2.mp3"}},
+                          Case{{0, 2}, 2, {"a.mp3", "b.mp3", "1.mp3", "2.mp3"}}, // before a moved entry: the end
+                          Case{{1}, 4, {"1.mp3", "2.mp3", "b.mp3", "a.mp3"}},
+                          Case{{}, 0, {"1.mp3", "a.mp3", "2.mp3", "b.mp3"}},
+                          Case{{1, 4}, 0, {"1.mp3", "a.mp3", "2.mp3", "b.mp3"}, true}}) {
+        PlayList list = twins;
+        if (c.refused)
+            EXPECT_THROW(list.MoveAt(c.positions, c.before), VT::not_in_range);
+        else
+            list.MoveAt(c.positions, c.before);
+        Strings files;
+        for (const Song& song : list.songs)
+            files.push_back(song.GetFileName());
+        EXPECT_EQ(files, c.files) << testing::PrintToString(c.positions) << " before " << c.before;
+    }
+}
+
 TEST(PlayList, SortByFieldOrdersByUnsignedBytesAndReversesThatOrderForMinusOne)
 {
     const Strings ascending = {"", "Ab", "Abc", "Zebra", "apple", "zoo", "\xC3\xA9t\xC3\xA9"};
