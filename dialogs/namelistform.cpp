@@ -8,12 +8,6 @@
 
 TNameListForm* NameListForm = nullptr;
 
-namespace {
-
-constexpr int NameLength = 24;
-
-} // namespace
-
 TPlayListNameForm::TPlayListNameForm(const std::string& caption, const std::string& label, TPosition position)
 {
     SetBorderStyle(bsDialog);
@@ -28,7 +22,7 @@ TPlayListNameForm::TPlayListNameForm(const std::string& caption, const std::stri
     Label1->SetCaption(label);
     PlayListName = &Make<TEdit>(*this);
     PlayListName->SetBounds(8, 28, 244, 21);
-    PlayListName->SetMaxLength(NameLength);
+    PlayListName->SetMaxLength(ListNameLength);
     PlayListName->OnKeyDown = [this](TKey& key, TShiftState shift) { PlayListNameKeyDown(key, shift); };
     Ok = &MakePictureButton(*this, ":/ok.jpg", TRect{49, 62, 124, 87}, [this] { OkClick(); });
     Cancel = &MakePictureButton(*this, ":/cancel.jpg", TRect{136, 62, 211, 87}, [this] { CancelClick(); });

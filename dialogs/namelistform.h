@@ -11,6 +11,11 @@
 #include <cstdint>
 #include <string>
 
+// What a window that names a new play list offers, and the most characters a name typed
+// there may have.
+inline constexpr const char* OfferedListName = "My Playlist";
+inline constexpr int ListNameLength = 24;
+
 // A small window that asks for a play list's name. The main window disables itself when
 // it shows one; every way out (OK, Enter, Cancel, the close box) enables it again.
 class TPlayListNameForm : public TForm {

@@ -38,6 +38,8 @@ const ActionRow ActionTable[] = {
      "Import a M3U file into Vesk Tunelo and create a play list out of it.", &TAppForm::ImportActionExecute, Always},
     {&TAppForm::ExportAction, "Play List", "&Export", scCtrl + 'E', "Export the selected play list to a M3U file",
      &TAppForm::ExportActionExecute, PlayListWithSongs},
+    {&TAppForm::CreateFolderAction, "Play List", "&Create Folder", scCtrl + 'G', TAppForm::CreateFolderHint,
+     &TAppForm::CreateFolderActionExecute, PlayListWithSongs},
     {&TAppForm::PlayAction, "Play List", "&Play", scCtrl + 'P', TAppForm::PlayHint, &TAppForm::PlayActionExecute,
      ShownWithSongs},
     {&TAppForm::AddToAction, "Play List", "&Add To", scCtrl + 'T', "", &TAppForm::AddToActionExecute, SomethingShown},
@@ -62,6 +64,8 @@ const ActionRow ActionTable[] = {
      &TAppForm::CancelSearchActionExecute, Always},
     {&TAppForm::SearchWithinTextAction, "Search", "&Search Within Text", scCtrl + 'W', "Makes searching less strict",
      &TAppForm::SearchWithinTextActionExecute, Always, SearchWithin},
+    {&TAppForm::AutoListAction, "Search", "Auto List", scCtrl + 'L', "Automatically create a play list based on your",
+     &TAppForm::AutoListActionExecute, SomethingShown},
     {&TAppForm::ShowSearchBoxAction, "View", "&Show Search Box", VK_F10,
      "The Search box allows you to search in your song list", &TAppForm::ShowSearchBoxActionExecute, Always, ShowsSearchBox},
     {&TAppForm::ShowQuickHelpAction, "View", "Show &Beginner Help", VK_F9,
@@ -128,10 +132,11 @@ void TAppForm::BuildMenus()
     TMenuItem& bar = MainMenu->Items();
     AddItems(bar.Add("&Your Music"), {FindAction, CloseFolderAction});
     AddItems(bar.Add("Play List"), {CreatePlaylistAction, RenameAction, DeletePlaylistAction, nullptr, ImportAction,
-                                    ExportAction, nullptr, PlayAction});
+                                    ExportAction, CreateFolderAction, nullptr, PlayAction});
     AddItems(bar.Add("&Edit"), {UndoAction, RedoAction, nullptr, AddToLastAction, AddToNewPlaylistAction, nullptr,
                                 CutAction, CopyAction, PasteAction, DeleteSelectionAction, SelectAllAction});
-    AddItems(bar.Add("&Search"), {ShowSearchBoxAction, nullptr, CancelSearchAction, SearchWithinTextAction});
+    AddItems(bar.Add("&Search"),
+             {ShowSearchBoxAction, nullptr, CancelSearchAction, SearchWithinTextAction, nullptr, AutoListAction});
     AddItems(bar.Add("&View"), {ShowQuickHelpAction, ShowSearchBoxAction});
     AddItems(bar.Add("&Help"), {ShowQuickHelpAction, nullptr, HelpAction, UsersManualAction, FAQAction, nullptr,
                                 AboutAction});
@@ -147,10 +152,11 @@ void TAppForm::BuildMenus()
 
     PlaylistPopupMenu = &AddPopup(*this, *PlaylistListBox,
                                   {CreatePlaylistAction, RenameAction, DeletePlaylistAction, nullptr, ImportAction,
-                                   ExportAction, nullptr, PlayAction, nullptr, CopyAction, PasteAction});
+                                   ExportAction, CreateFolderAction, nullptr, PlayAction, nullptr, CopyAction, PasteAction});
     SourcePopupMenu = &AddPopup(*this, *SourceListBox, {CloseFolderAction, FindAction, CopyAction});
     SearchBoxMenu = &AddPopup(*this, *SearchGroupBox,
-                              {CancelSearchAction, SearchWithinTextAction, nullptr, ShowQuickHelpAction, ShowSearchBoxAction});
+                              {CancelSearchAction, SearchWithinTextAction, nullptr, AutoListAction, nullptr,
+                               ShowQuickHelpAction, ShowSearchBoxAction});
     QHelpMenu = &AddPopup(*this, *QuickHelpPanel,
                           {HelpAction, UsersManualAction, FAQAction, nullptr, ShowQuickHelpAction, ShowSearchBoxAction});
 

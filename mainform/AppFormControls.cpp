@@ -6,6 +6,7 @@
 #include "mainform/YearList.h"
 
 #include <array>
+#include <functional>
 #include <string>
 
 TAppForm* AppForm = nullptr;
@@ -152,8 +153,7 @@ void TAppForm::BuildListPanes()
                                "Create an empty play list. The play list will be added in the box below (Ctrl + A)");
     AddSongButton = MakeButton(*PlayListPanel, TRect{63, 236, 119, 264}, ":/addsong.jpg",
                                "Select a play list to add the selected songs to (Ctrl + T)");
-    CreateFolderButton = MakeButton(*PlayListPanel, TRect{122, 236, 178, 264}, ":/createfolder.jpg",
-                                    "Create a folder on your computer containing the songs in the play list");
+    CreateFolderButton = MakeButton(*PlayListPanel, TRect{122, 236, 178, 264}, ":/createfolder.jpg", CreateFolderHint);
     Play = MakeButton(*PlayListPanel, TRect{4, 267, 60, 295}, ":/play.jpg", PlayHint);
     for (TSpeedButton* button : {AddSongButton, CreateFolderButton, Play})
         button->SetEnabled(false);
@@ -200,6 +200,7 @@ void TAppForm::BuildSongView()
         column.SetMaxWidth(layout.maxWidth);
         column.SetWidth(layout.width);
     }
+    mp3ListView->SetDragMode(dmAutomatic);
     mp3ListView->SetEnabled(false);
 }
 
@@ -327,6 +328,9 @@ void TAppForm::BuildTimers()
     DragSelect = &Make<TTimer>(*this);
     DragSelect->SetEnabled(false);
     DragSelect->SetInterval(125);
+    ScrollViewTimer = &Make<TTimer>(*this);
+    ScrollViewTimer->SetEnabled(false);
+    ScrollViewTimer->SetInterval(25);
 }
 
 void TAppForm::HookEvents()
@@ -334,6 +338,7 @@ void TAppForm::HookEvents()
     OnActivate = [this] { FormActivate(); };
     OnClose = [this](TCloseAction& action) { FormClose(action); };
     OnResize = [this] { FormResize(); };
+    OnFilesDropped = [this](const std::vector<std::string>& files) { WMDropFiles(files); };
 
     SourceListBox->OnDrawItem = [this](int index, const TRect& rect, TOwnerDrawState state) {
         PlaylistListBoxDrawItem(*SourceListBox, index, rect, state);
@@ -366,6 +371,17 @@ void TAppForm::HookEvents()
     };
     mp3ListView->OnDblClick = [this] { mp3ListViewDblClick(); };
 
+    using namespace std::placeholders;
+    OnDragOver = std::bind(&TAppForm::FormDragOver, this, _1, _2, _3, _4, _5);
+    PlayListPanel->OnDragOver = std::bind(&TAppForm::PlayListPanelDragOver, this, _1, _2, _3, _4, _5);
+    mp3ViewPanel->OnDragOver = std::bind(&TAppForm::mp3ViewPanelDragOver, this, _1, _2, _3, _4, _5);
+    PlaylistListBox->OnDragOver = std::bind(&TAppForm::PlaylistListBoxDragOver, this, _1, _2, _3, _4, _5);
+    PlaylistListBox->OnDragDrop = std::bind(&TAppForm::PlaylistListBoxDragDrop, this, _1, _2, _3);
+    mp3ListView->OnDragOver = std::bind(&TAppForm::mp3ListViewDragOver, this, _1, _2, _3, _4, _5);
+    mp3ListView->OnDragDrop = std::bind(&TAppForm::mp3ListViewDragDrop, this, _1, _2, _3);
+    mp3ListView->OnEndDrag = std::bind(&TAppForm::mp3ListViewEndDrag, this, _1, _2, _3);
+    ScrollViewTimer->OnTimer = [this] { ScrollViewTimerTimer(); };
+
     TitleEdit->OnChange = [this] { TitleEditChange(); };
     TitleEdit->OnClick = [this] { TitleEditClick(); };
     TitleEdit->OnKeyDown = [this](TKey& key, TShiftState shift) { TitleEditKeyDown(key, shift); };
@@ -384,6 +400,9 @@ void TAppForm::HookEvents()
     for (TSpeedButton* clear : {ClearAll, ClearAllGreen, ClearAllBrown})
         clear->OnClick = [this] { CancelSearchActionExecute(); };
     AddListButton->OnClick = [this] { AddListButtonClick(); };
+    CreateFolderButton->OnClick = [this] { CreateFolderActionExecute(); };
+    for (TSpeedButton* autoList : {LogicSearchGreen, LogicSearchBrown})
+        autoList->OnClick = [this] { AutoListActionExecute(); };
     AddSongButton->OnClick = [this] { AddSongButton1Click(); };
     Play->OnClick = [this] { PlayClick(); };
     Logo->OnClick = [this] { AboutActionExecute(); };

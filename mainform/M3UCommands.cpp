@@ -1,9 +1,9 @@
 #include "mainform/Unit1.h"
 
+#include "dialogs/exporterror.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/opendialog.h"
 #include "framework/FolderPath.h"
-#include "framework/TApplication.h"
 
 #include <string>
 
@@ -54,6 +54,6 @@ void TAppForm::ExportActionExecute()
     try {
         Model.ExportM3U(ChildPath(OpenDlg->Folder, OpenDlg->FileName), shown, OpenDlg->FullPath->Checked());
     } catch (const VT::invalid_file&) {
-        Application->MessageBox("Error Exporting " + OpenDlg->FileName);
+        ShowExportError(OpenDlg->FileName);
     }
 }

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr const char* OfferedListName = "My Playlist";
-
 // A list made in this run has no file yet, and a file that cannot go is passed over: the
 // list is written under its name when the window closes.
 void DeleteListFile(const VT::PlayList& list)

