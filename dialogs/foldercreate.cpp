@@ -70,7 +70,7 @@ void TCreateFolderForm::BuildLocationGroup()
     LocationGroup->SetCaption(" 2. Find a location to place new folder in ");
     Browse = &MakePictureButton(*LocationGroup, ":/browse.jpg", TRect{10, 20, 85, 45}, [this] { BrowseClick(); });
     LocationLabel = &PlaceLabel(*LocationGroup, TRect{96, 25, 190, 41}, "Folder Location:");
-    FolderPathLabel = &PlaceLabel(*LocationGroup, TRect{192, 25, 513, 41}, "No folder location, click on Browse.");
+    FolderPathLabel = &PlaceLabel(*LocationGroup, TRect{200, 25, 513, 41}, "No folder location, click on Browse.");
 }
 
 void TCreateFolderForm::BuildRunControls()
