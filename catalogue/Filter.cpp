@@ -114,22 +114,28 @@ bool Filter::Criteria::Match(const Song& song) const
     }
 }
 
-std::vector<std::size_t> Filter::Apply(const PlayList& input, PlayList& output, bool all) const
+std::vector<std::size_t> Filter::Select(const PlayList& input, bool all) const
 {
     std::vector<std::size_t> positions;
     if (criteria_.empty())
         return positions;
     const std::size_t needed = all ? criteria_.size() : 1;
     for (std::size_t at = 0; at < input.songs.size(); ++at) {
-        const Song& song = input.songs[at];
         std::size_t counted = 0;
         for (const Criteria& criteria : criteria_)
-            counted += criteria.GetText().empty() || criteria.Match(song);
-        if (counted >= needed) {
-            output.songs.push_back(song);
+            counted += criteria.GetText().empty() || criteria.Match(input.songs[at]);
+        if (counted >= needed)
             positions.push_back(at);
-        }
     }
+    return positions;
+}
+
+std::vector<std::size_t> Filter::Apply(const PlayList& input, PlayList& output, bool all) const
+{
+    std::vector<std::size_t> positions = Select(input, all);
+    output.songs.reserve(output.songs.size() + positions.size());
+    for (const std::size_t at : positions)
+        output.songs.push_back(input.songs[at]);
     return positions;
 }
 

@@ -50,10 +50,12 @@ public:
     }
     const std::vector<Criteria>& GetCriteria() const { return criteria_; }
 
-    // Appends to `output` a copy of every song of `input` that all criteria (or, when
-    // `all` is false, at least one) select; a criterion with an empty text always counts.
-    // A filter without criteria selects nothing. Returns the position in `input` of each
-    // song appended, so that a caller can reach the very entries it selected.
+    // The position in `input` of every song that all criteria (or, when `all` is false,
+    // at least one) select, in list order; a criterion with an empty text always counts.
+    // A filter without criteria selects nothing. Copies no song, so that a view can show
+    // the selected songs where they stand.
+    std::vector<std::size_t> Select(const PlayList& input, bool all) const;
+    // Appends to `output` a copy of every song Select picks; returns their positions.
     std::vector<std::size_t> Apply(const PlayList& input, PlayList& output, bool all) const;
 
 private:

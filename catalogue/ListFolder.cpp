@@ -73,16 +73,21 @@ std::vector<ListPtr> ListSequence::Save(const std::string& folder)
     std::size_t index = 0;
     for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
         const std::string path = folder + fileNames[index];
-        std::string content;
-        at->list->Write(content);
-        written[index] = Platform::ReplaceFile(path, content);
+        const PlayList& list = *at->list;
+        if (list.GetFilePath() == path && list.FileIsCurrent()) {
+            written[index] = true;
+            continue;
+        }
+        written[index] = Platform::ReplaceFile(path, [&list](Platform::LineWriter& output) { list.Write(output); });
         if (!written[index]) {
             failed.push_back(Handle(at));
             continue;
         }
         // Only a changed record unshares a list that an undo state holds too.
-        if (at->list->GetFilePath() != path)
+        if (list.GetFilePath() != path)
             Handle(at).Edit().SetFile(path);
+        // What the file holds is the list's content, which every holder of it shares.
+        at->list->NoteFileWritten();
     }
     for (const std::string& stale : StaleFiles(claims, fileNames, written, folder, extension_))
         Platform::DeleteFile(stale);

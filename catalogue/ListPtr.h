@@ -16,7 +16,8 @@ using ListNodes = std::list<ListNode>;
 
 // A handle to one list of a manager. It stays valid while other lists come and go,
 // until its own list is removed. Reading goes through * and ->; changing goes through
-// Edit, which first gives the list its own copy when an undo state shares it.
+// Edit, which first gives the list its own copy when an undo state shares it; the list
+// then no longer counts as what its file holds.
 class ListPtr {
 public:
     ListPtr() = default; // refers to no list

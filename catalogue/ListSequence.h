@@ -40,8 +40,9 @@ public:
 
     // Writes every list into the folder, each into a file of its own named after it, and
     // then removes the files that lists written elsewhere came from. A list whose file
-    // cannot be written keeps its old file; the handles of such lists are returned, and
-    // nothing is thrown.
+    // already holds it, unchanged on both sides since it was read or written, is left as
+    // it is. A list whose file cannot be written keeps its old file; the handles of such
+    // lists are returned, and nothing is thrown.
     std::vector<ListPtr> Save(const std::string& folder);
 
 protected:

@@ -1,10 +1,10 @@
 #include "catalogue/PlayList.h"
 
 #include "catalogue/Exceptions.h"
+#include "catalogue/SortOrder.h"
 
 #include <algorithm>
 #include <iterator>
-#include <numeric>
 
 namespace VT {
 
@@ -106,19 +106,10 @@ void PlayList::SortByField(std::uint8_t field, int direction)
             std::reverse(songs.begin(), songs.end());
         return;
     }
-    // Sorting indices keeps the comparisons on the strings in place and moves each song once.
-    std::vector<std::size_t> order(songs.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::sort(order.begin(), order.end(), [this, field](std::size_t a, std::size_t b) {
-        return *songs[a].FieldText(field) < *songs[b].FieldText(field);
-    });
-    std::vector<Song> sorted;
-    sorted.reserve(songs.size());
-    for (std::size_t index : order)
-        sorted.push_back(std::move(songs[index]));
+    std::vector<std::uint32_t> order = AscendingOrder(songs, field);
     if (direction == -1)
-        std::reverse(sorted.begin(), sorted.end());
-    songs = std::move(sorted);
+        std::reverse(order.begin(), order.end());
+    ApplyOrder(songs, std::move(order));
 }
 
 } // namespace VT

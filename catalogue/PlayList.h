@@ -1,13 +1,16 @@
 #pragma once
 
 #include "catalogue/Song.h"
+#include "platform/WholeFile.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace Platform {
 class LineReader;
+class LineWriter;
 }
 
 namespace VT {
@@ -53,17 +56,45 @@ public:
     // its file; Write appends the whole file to `output`.
     void Read(Platform::LineReader& input, const std::string& path);
     void Write(std::string& output) const;
+    void Write(Platform::LineWriter& output) const;
 
     // Records the list's file: its path and the path's last four characters as extension.
+    // The list is then no longer known to match what that file holds.
     void SetFile(const std::string& path);
+
+    // Notes that the list's file holds exactly this list, as the file stands now.
+    void NoteFileWritten();
+    // Notes that the list is about to change, so its file no longer holds it.
+    void ForgetFile() { fileState_.identity.reset(); }
+    // True when the list's file still holds exactly what Write would put there: the list
+    // was read from it or written to it and has not changed since, nor has the file.
+    bool FileIsCurrent() const;
 
 private:
     // One flag per entry, set for the positions given; throws not_in_range for one outside.
     std::vector<bool> Marked(const std::vector<std::size_t>& positions) const;
 
+    // The list's file as it stood when it last held exactly this list. A copy starts
+    // without it: a copy is made to be changed (an edit of a list that an undo state
+    // shares) or to become another list, and must never be taken for what the file holds.
+    struct FileState {
+        FileState() = default;
+        FileState(const FileState&) {}
+        FileState& operator=(const FileState&)
+        {
+            identity.reset();
+            return *this;
+        }
+        FileState(FileState&&) = default;
+        FileState& operator=(FileState&&) = default;
+
+        std::optional<Platform::FileIdentity> identity;
+    };
+
     std::string name_;
     std::string filePath_;
     std::string extension_;
+    FileState fileState_;
 };
 
 } // namespace VT

@@ -33,10 +33,10 @@ void ExpectKeyword(Platform::LineReader& input, std::string_view keyword)
 
 // The count only reserves room: the records actually read decide the length. A damaged
 // count must not reserve more than the rest of the file could hold.
-void ReserveForCount(std::vector<Song>& songs, std::string_view countLine, std::size_t bytesLeft)
+void ReserveForCount(std::vector<Song>& songs, const std::string& countLine, std::size_t bytesLeft)
 {
     constexpr std::size_t SmallestRecord = 23; // "SONG", nine empty fields, "END SONG", bare line feeds
-    const long long count = std::atoll(std::string(countLine).c_str());
+    const long long count = std::atoll(countLine.c_str());
     if (count > 0 && static_cast<unsigned long long>(count) <= bytesLeft / SmallestRecord)
         songs.reserve(songs.size() + static_cast<std::size_t>(count));
 }
@@ -55,8 +55,13 @@ void PlayList::Read(Platform::LineReader& input, const std::string& path)
     ExpectKeyword(input, CountMark);
     // A missing count line reads as no count; the file then simply holds no songs.
     const auto countLine = input.Next();
-    ReserveForCount(songs, countLine ? countLine->text : std::string_view(), input.Remaining());
+    const std::string count(countLine ? countLine->text : std::string_view());
+    ReserveForCount(songs, count, input.Remaining());
 
+    // Whether writing the list back would give the file byte for byte: nothing was
+    // passed over or dropped, and the count and the end stand as Write puts them.
+    bool asWritten = true;
+    bool ended = false;
     for (auto line = input.Next(); line; line = input.Next()) {
         if (line->text == SongStart) {
             // Read in place: a list of many songs is read without moving each one.
@@ -65,35 +70,53 @@ void PlayList::Read(Platform::LineReader& input, const std::string& path)
             } catch (const bad_tag&) {
                 // A broken record is dropped; reading resumes after the lines it took.
                 songs.pop_back();
+                asWritten = false;
             }
         } else if (line->text == FileEnd) {
+            ended = true;
             break;
+        } else {
+            asWritten = false;
         }
     }
     SetFile(path);
+    if (asWritten && ended && input.Remaining() == 0 && input.OnlyLineEnds() && count == std::to_string(songs.size()))
+        fileState_.identity = input.Identity();
 }
 
 void PlayList::Write(std::string& output) const
 {
-    Platform::AppendLine(output, FileStart);
-    Platform::AppendLine(output, NameMark);
-    AppendRecordLine(output, name_);
-    Platform::AppendLine(output, CountMark);
-    Platform::AppendLine(output, std::to_string(songs.size()));
-    // Room for the rest at once, so that a list of many songs is written without regrowing.
-    std::size_t rest = FileEnd.size() + Platform::LineEnd.size();
-    for (const Song& song : songs)
-        rest += song.RecordSize();
-    output.reserve(output.size() + rest);
-    for (const Song& song : songs)
-        song.Write(output);
-    Platform::AppendLine(output, FileEnd);
+    Platform::LineWriter whole(output);
+    Write(whole);
+}
+
+void PlayList::Write(Platform::LineWriter& output) const
+{
+    std::string& text = output.Text();
+    Platform::AppendLine(text, FileStart);
+    Platform::AppendLine(text, NameMark);
+    AppendRecordLine(text, name_);
+    Platform::AppendLine(text, CountMark);
+    Platform::AppendLine(text, std::to_string(songs.size()));
+    for (const Song& song : songs) {
+        song.Write(text);
+        output.Spill();
+    }
+    Platform::AppendLine(text, FileEnd);
 }
 
 void PlayList::SetFile(const std::string& path)
 {
     filePath_ = path;
     extension_ = path.size() >= 4 ? path.substr(path.size() - 4) : path;
+    fileState_.identity.reset();
+}
+
+void PlayList::NoteFileWritten() { fileState_.identity = Platform::IdentityOf(filePath_); }
+
+bool PlayList::FileIsCurrent() const
+{
+    return fileState_.identity && Platform::IdentityOf(filePath_) == fileState_.identity;
 }
 
 } // namespace VT

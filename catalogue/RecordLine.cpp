@@ -46,35 +46,43 @@ bool HasBreak(std::string_view text)
 }
 
 template <bool CarriageReturnToo>
-void AppendWithBreaksAsBlanks(std::string& output, std::string_view text)
+char* PutWithBreaksAsBlanks(char* at, std::string_view text)
+{
+    std::memcpy(at, text.data(), text.size());
+    if (HasBreak<CarriageReturnToo>(text)) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (IsBreak<CarriageReturnToo>(at[i]))
+                at[i] = ' ';
+        }
+    }
+    return at + text.size();
+}
+
+// Room for `size` more bytes at the end of `output`; where it starts.
+char* MakeRoom(std::string& output, std::size_t size)
 {
     const std::size_t start = output.size();
-    output.append(text);
-    if (!HasBreak<CarriageReturnToo>(text))
-        return;
-    for (std::size_t i = start; i < output.size(); ++i) {
-        if (IsBreak<CarriageReturnToo>(output[i]))
-            output[i] = ' ';
-    }
+    output.resize(start + size);
+    return output.data() + start;
 }
 
 } // namespace
 
+char* PutRecordText(char* at, std::string_view text) { return PutWithBreaksAsBlanks<false>(at, text); }
+
 void AppendRecordText(std::string& output, std::string_view text)
 {
-    AppendWithBreaksAsBlanks<false>(output, text);
+    PutRecordText(MakeRoom(output, text.size()), text);
 }
 
 void AppendRecordLine(std::string& output, std::string_view text)
 {
-    AppendRecordText(output, text);
-    output.append(Platform::LineEnd);
+    PutLineEnd(PutRecordText(MakeRoom(output, RecordLineSize(text)), text));
 }
 
 void AppendPlayerLine(std::string& output, std::string_view text)
 {
-    AppendWithBreaksAsBlanks<true>(output, text);
-    output.append(Platform::LineEnd);
+    PutLineEnd(PutWithBreaksAsBlanks<true>(MakeRoom(output, RecordLineSize(text)), text));
 }
 
 } // namespace VT

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/TextLines.h"
+
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -12,6 +15,35 @@ void AppendRecordLine(std::string& output, std::string_view text);
 
 // The same for a part of a line.
 void AppendRecordText(std::string& output, std::string_view text);
+
+// Writes the text as AppendRecordText does at `at`, where room for it was made, and
+// returns where it ends; PutLineEnd does the same for a line end. A record of many
+// lines is written this way into room made for all of them at once.
+char* PutRecordText(char* at, std::string_view text);
+inline char* PutLineEnd(char* at)
+{
+    std::memcpy(at, Platform::LineEnd.data(), Platform::LineEnd.size());
+    return at + Platform::LineEnd.size();
+}
+// The same without looking for line feeds, for lines that are checked all at once after.
+// Inline, as it runs for every field of every song written.
+inline char* CopyRecordText(char* at, std::string_view text)
+{
+    std::memcpy(at, text.data(), text.size());
+    return at + text.size();
+}
+
+// The number of line feeds in written lines: more than their number means a text held one.
+inline std::size_t LineFeeds(std::string_view written)
+{
+    // A plain count over every byte, which the compiler turns into wide compares.
+    std::size_t feeds = 0;
+    for (const char byte : written)
+        feeds += byte == '\n' ? 1 : 0;
+    return feeds;
+}
+
+constexpr std::size_t RecordLineSize(std::string_view text) { return text.size() + Platform::LineEnd.size(); }
 
 // Appends one line of a file that other programs read (M3U): they may break a line at
 // a carriage return as well, so both are written as blanks.

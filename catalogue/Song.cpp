@@ -51,29 +51,38 @@ void Song::Read(Platform::LineReader& input)
         throw bad_tag();
 }
 
-void Song::Write(std::string& output) const
+template <typename PutText>
+char* Song::PutRecord(char* at, PutText putText) const
 {
-    Platform::AppendLine(output, RecordStart);
+    at = PutLineEnd(putText(at, RecordStart));
     for (std::string Song::*field : RecordOrder) {
         if (field == &Song::path_ && pathIsFullName_) {
-            AppendRecordText(output, folder_);
-            output.push_back(Platform::Separator);
-            AppendRecordLine(output, fileName_);
+            at = putText(at, folder_);
+            *at++ = Platform::Separator;
+            at = PutLineEnd(putText(at, fileName_));
         } else {
-            AppendRecordLine(output, this->*field);
+            at = PutLineEnd(putText(at, this->*field));
         }
     }
-    Platform::AppendLine(output, RecordEnd);
+    return PutLineEnd(putText(at, RecordEnd));
 }
 
-std::size_t Song::RecordSize() const
+void Song::Write(std::string& output) const
 {
-    std::size_t size = RecordStart.size() + RecordEnd.size() + (RecordOrder.size() + 2) * Platform::LineEnd.size();
+    // Room for the whole record at once, and the texts copied as they are: a list of many
+    // songs is written without a check for room or for line feeds at each field. The rare
+    // record whose texts hold a line feed is then written again, field by field.
+    std::size_t size = RecordLineSize(RecordStart) + RecordLineSize(RecordEnd);
     for (std::string Song::*field : RecordOrder)
-        size += (this->*field).size();
+        size += RecordLineSize(this->*field);
     if (pathIsFullName_)
         size += folder_.size() + 1 + fileName_.size();
-    return size;
+    const std::size_t start = output.size();
+    output.resize(start + size);
+    PutRecord(output.data() + start, [](char* at, std::string_view text) { return CopyRecordText(at, text); });
+    constexpr std::size_t Lines = RecordOrder.size() + 2;
+    if (LineFeeds(std::string_view(output).substr(start)) != Lines)
+        PutRecord(output.data() + start, PutRecordText);
 }
 
 void Song::SetFileName(std::string text)

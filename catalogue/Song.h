@@ -37,8 +37,6 @@ public:
     // The eleven-line record of a list file. Read expects the "SONG" line already taken.
     virtual void Read(Platform::LineReader& input);
     virtual void Write(std::string& output) const;
-    // The number of bytes Write appends.
-    std::size_t RecordSize() const;
 
     // Empties the five tag texts; the file's whereabouts stay.
     virtual void Clear();
@@ -82,6 +80,10 @@ private:
     // The nine texts in the order of the record, which binds the file format and differs
     // from the order of declaration.
     static const std::array<std::string Song::*, 9> RecordOrder;
+
+    // The record's lines at `at`, each text put there by `putText`; returns where they end.
+    template <typename PutText>
+    char* PutRecord(char* at, PutText putText) const;
 
     bool IsFullFileName(std::string_view path) const;
     // Stores the path, or only the mark that it is the full file name: most paths are,

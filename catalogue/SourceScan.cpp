@@ -67,6 +67,9 @@ void SourceManager::ScanFolder(PlayList& list, const std::string& folder, MP3Son
         throw invalid_directory();
     const auto total = static_cast<std::int32_t>(entries->size());
     std::int32_t added = 0;
+    // Room for every entry up front, and what is left over given back after: a list of a
+    // large folder grown step by step moves its songs again and again into fresh memory.
+    list.songs.reserve(list.songs.size() + entries->size());
     for (const std::string& entry : *entries) {
         reading.Clear();
         const Progress step{progress, entry, added, total};
@@ -76,6 +79,7 @@ void SourceManager::ScanFolder(PlayList& list, const std::string& folder, MP3Son
             ++added;
         }
     }
+    list.songs.shrink_to_fit();
     list.SetFile({});
 }
 

@@ -65,12 +65,11 @@ void TAppForm::ShowSearchResult(std::vector<VT::Filter::Criteria> criteria)
             ShowPlaceholderRow(NoSongsText);
         return;
     }
-    // Let the last result go before the next is made.
-    ShownSongs = std::make_shared<const VT::PlayList>();
-    auto found = std::make_shared<VT::PlayList>();
-    std::vector<std::size_t> positions = VT::Filter(std::move(criteria)).Apply(*shown, *found, true);
-    ShowSongs(std::move(found), std::move(positions));
-    if (ShownSongs->songs.empty())
+    std::vector<std::size_t> positions = VT::Filter(std::move(criteria)).Select(*shown, true);
+    // No positions would stand for the whole list.
+    const bool found = !positions.empty();
+    ShowSongs(found ? shown.Share() : nullptr, std::move(positions));
+    if (!found)
         ShowPlaceholderRow(NoSongsFoundText);
 }
 

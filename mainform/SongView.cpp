@@ -8,9 +8,20 @@ void TAppForm::ShowSongs(std::shared_ptr<const VT::PlayList> songs, std::vector<
     ShownSongs = songs ? std::move(songs) : std::make_shared<const VT::PlayList>();
     ShownPositions = std::move(positions);
     showsPlaceholder_ = false;
-    mp3ListView->Items().SetCount(static_cast<int>(ShownSongs->songs.size()));
+    mp3ListView->Items().SetCount(static_cast<int>(ShownRowCount()));
+    // Queued, not painted here: a keystroke of the search then costs the search alone,
+    // and several changes before the next paint make one.
     mp3ListView->Invalidate();
-    mp3ListView->Update();
+}
+
+std::size_t TAppForm::ShownRowCount() const
+{
+    return ShownPositions.empty() ? ShownSongs->songs.size() : ShownPositions.size();
+}
+
+const VT::Song& TAppForm::ShownSong(std::size_t row) const
+{
+    return ShownSongs->songs[ShownPositions.empty() ? row : ShownPositions[row]];
 }
 
 void TAppForm::ShowPlaceholderRow(const std::string& text)
@@ -26,7 +37,7 @@ void TAppForm::ShowPlaceholderRow(const std::string& text)
 
 void TAppForm::UpdateStatusLine()
 {
-    ShownSongCount count{.kind = Model.GetMode(), .rows = ShownSongs->songs.size(), .placeholder = ShowsPlaceholder()};
+    ShownSongCount count{.kind = Model.GetMode(), .rows = ShownRowCount(), .placeholder = ShowsPlaceholder()};
     std::string name;
     if (count.kind != VT::Manager::NothingShown) {
         const VT::ListPtr shown = Model.GetSelected();
@@ -95,9 +106,9 @@ void TAppForm::UpdateButtons()
 void TAppForm::mp3ListViewData(TListItem& item)
 {
     const int row = item.Index();
-    if (row < 0 || row >= static_cast<int>(ShownSongs->songs.size()))
+    if (row < 0 || static_cast<std::size_t>(row) >= ShownRowCount())
         return;
-    const VT::Song& song = ShownSongs->songs[static_cast<std::size_t>(row)];
+    const VT::Song& song = ShownSong(static_cast<std::size_t>(row));
     item.SetCaption(std::to_string(row + 1));
     item.SubItems() = {song.GetTitle(), song.GetArtist(),   song.GetAlbum(), song.GetYear(),
                        song.GetGenre(), song.GetFileName(), song.GetFolder()};
@@ -109,6 +120,7 @@ void TAppForm::SortShownList(std::uint8_t field)
 {
     const VT::ListPtr shown = Model.GetSelected();
     ShownSongs = std::make_shared<const VT::PlayList>();
+    ShownPositions.clear();
     shown.Edit().SortByField(field, SortDirection);
 }
 
@@ -124,7 +136,7 @@ void TAppForm::mp3ListViewColumnClick(int column)
     switch (Model.GetMode()) {
     case VT::Manager::PlayListShown:
         // A view narrowed by a search cannot give the play list a whole order.
-        if (!ShowsPlaceholder() && ShownSongs->songs.size() == Model.GetSelected()->songs.size())
+        if (!ShowsPlaceholder() && ShownRowCount() == Model.GetSelected()->songs.size())
             SortShownList(field);
         break;
     case VT::Manager::SourceShown:

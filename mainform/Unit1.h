@@ -146,8 +146,10 @@ public:
     void PlaylistListBoxMouseUp(TMouseButton button, TShiftState shift, int x, int y);
 
     // ---- Song view (SongView.cpp)
-    // `positions`: where each song stands in the shown list; none when the songs are that list.
+    // The rows are the songs of `songs` at `positions`, or all of them when none are given.
     void ShowSongs(std::shared_ptr<const VT::PlayList> songs, std::vector<std::size_t> positions = {});
+    std::size_t ShownRowCount() const;
+    const VT::Song& ShownSong(std::size_t row) const;
     void ShowPlaceholderRow(const std::string& text);
     void UpdateStatusLine();
     void SetPlayListLook();
@@ -291,10 +293,10 @@ public:
     std::vector<ListInfo> PlayListInfos;
     VT::PlayList Scratch;
     VT::PlayList Clipboard;
-    // Row i of the song view is song i. Shared with the shown list while the view shows
-    // it whole, so showing a large list copies nothing; a search result is a list of its own.
+    // The list the song view shows, shared with the model, so that neither showing a
+    // large list nor searching it copies a song.
     std::shared_ptr<const VT::PlayList> ShownSongs = std::make_shared<VT::PlayList>();
-    // For a search result, the position in the shown list of each row's song; empty while
+    // For a search result, the position in ShownSongs of each row's song; empty while
     // the view shows the whole list, row i then being song i.
     std::vector<std::size_t> ShownPositions;
     std::uint8_t PrevToolBoxState = 0;

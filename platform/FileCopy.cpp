@@ -1,8 +1,9 @@
-// The one place where platform/ leaves standard C++: the bytes go from file to file
-// inside the kernel (sendfile), so a song never passes through this process and the copy
-// is as fast as the system's own, and the destination is created exclusively (O_EXCL).
+// The bytes go from file to file inside the kernel (sendfile), so a song never passes
+// through this process and the copy is as fast as the system's own, and the destination
+// is created exclusively (O_EXCL).
 #include "platform/FileCopy.h"
 
+#include "platform/Descriptor.h"
 #include "platform/FolderListing.h"
 #include "platform/WholeFile.h"
 
@@ -19,36 +20,6 @@
 namespace Platform {
 
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
-    Descriptor(Descriptor&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
-    Descriptor& operator=(Descriptor&&) = delete;
-    ~Descriptor()
-    {
-        if (descriptor_ >= 0)
-            ::close(descriptor_);
-    }
-
-    int Get() const { return descriptor_; }
-    explicit operator bool() const { return descriptor_ >= 0; }
-    // A failed close can mean lost data on some file systems, so it counts.
-    bool Close() { return ::close(std::exchange(descriptor_, -1)) == 0; }
-
-private:
-    int descriptor_;
-};
-
-// Opened without blocking, so that a pipe named like a song is refused at once.
-Descriptor OpenRegularFile(const std::string& path)
-{
-    Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat status {};
-    if (file && (::fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)))
-        return Descriptor(-1);
-    return file;
-}
 
 bool WriteAll(int out, const char* bytes, std::size_t count)
 {
@@ -103,7 +74,8 @@ bool CopyToNewFile(const std::string& source, const std::string& destination)
 {
     if (!CanNameFile(source) || !CanNameFile(destination))
         return false;
-    const Descriptor in = OpenRegularFile(source);
+    off_t size = 0;
+    const Descriptor in = OpenRegularFile(source, O_RDONLY, size);
     if (!in)
         return false;
     Descriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));

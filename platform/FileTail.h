@@ -13,7 +13,7 @@ enum class TailStatus {
 };
 
 // Reads the last `count` bytes of a regular file into `bytes`. Anything that is not a
-// regular file (a folder, a pipe) is refused before it is opened, so it never blocks.
+// regular file (a folder, a pipe) is refused without blocking and without being read.
 TailStatus ReadTail(const std::string& path, char* bytes, std::size_t count);
 
 // Overwrites the last `count` bytes of an existing regular file with `bytes`.

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 
 namespace Platform {
 
@@ -16,14 +14,15 @@ bool LineReader::OpenFile(const std::string& path, std::size_t block)
     file_.reset(std::fopen(path.c_str(), "rb"));
     if (!file_)
         return false;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    unread_ = error ? 0 : static_cast<std::size_t>(size);
+    // Taken before the first byte is read, so that a change made while reading shows.
+    identity_ = IdentityOf(file_.get());
+    unread_ = identity_ ? static_cast<std::size_t>(identity_->size) : 0;
     // A small file needs no whole block: most list files are far smaller, and a fresh
     // block costs its pages whether they are read into or not.
     buffer_.assign(std::clamp<std::size_t>(unread_ + 1, 1, std::max<std::size_t>(block, 1)), '\0');
     rest_ = {};
     failed_ = false;
+    onlyLineEnds_ = true;
     return true;
 }
 
@@ -50,29 +49,33 @@ bool LineReader::Refill()
     return true;
 }
 
-const char* LineReader::FindLineFeed() const
+std::optional<LineReader::Line> LineReader::NextAfterRefill()
 {
-    return rest_.empty() ? nullptr : static_cast<const char*>(std::memchr(rest_.data(), '\n', rest_.size()));
-}
-
-std::optional<LineReader::Line> LineReader::Next()
-{
-    const char* feed = FindLineFeed();
+    const char* feed = nullptr;
     while (feed == nullptr && Refill())
         feed = FindLineFeed();
     if (rest_.empty())
         return std::nullopt;
     if (feed == nullptr) {
+        onlyLineEnds_ = false;
         const Line last{rest_, false};
         rest_ = {};
         return last;
     }
-    const std::size_t length = static_cast<std::size_t>(feed - rest_.data());
-    std::string_view text = rest_.substr(0, length);
-    rest_.remove_prefix(length + 1);
-    if (!text.empty() && text.back() == '\r')
-        text.remove_suffix(1);
-    return Line{text, true};
+    return TakeLine(feed);
+}
+
+void LineWriter::HandOn()
+{
+    failed_ = failed_ || !sink_(text_);
+    text_.clear();
+}
+
+bool LineWriter::Finish()
+{
+    if (sink_ && !text_.empty())
+        HandOn();
+    return !failed_;
 }
 
 } // namespace Platform

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "platform/File.h"
+#include "platform/WholeFile.h"
 
+#include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace Platform {
 
@@ -39,7 +43,14 @@ public:
     // when the path names no regular file or the file cannot be opened.
     bool OpenFile(const std::string& path, std::size_t block = DefaultBlock);
 
-    std::optional<Line> Next();
+    // Inline for the common case, a whole line already in the buffer: a list file of many
+    // songs is read a short line at a time.
+    std::optional<Line> Next()
+    {
+        if (const char* feed = FindLineFeed())
+            return TakeLine(feed);
+        return NextAfterRefill();
+    }
 
     // The bytes not yet read, those still in the file included.
     std::size_t Remaining() const { return rest_.size() + unread_; }
@@ -47,14 +58,76 @@ public:
     // True once reading the file failed; the lines given before are then all there are.
     bool Failed() const { return failed_; }
 
+    // The file as it stood when it was opened; nothing for a text given whole.
+    const std::optional<FileIdentity>& Identity() const { return identity_; }
+
+    // True while every line given so far ended in a carriage return and a line feed, as
+    // every line this system writes does.
+    bool OnlyLineEnds() const { return onlyLineEnds_; }
+
 private:
-    const char* FindLineFeed() const;
+    const char* FindLineFeed() const
+    {
+        return rest_.empty() ? nullptr : static_cast<const char*>(std::memchr(rest_.data(), '\n', rest_.size()));
+    }
+
+    // The line up to `feed`, its carriage return dropped.
+    Line TakeLine(const char* feed)
+    {
+        const std::size_t length = static_cast<std::size_t>(feed - rest_.data());
+        std::string_view text = rest_.substr(0, length);
+        rest_.remove_prefix(length + 1);
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+        else
+            onlyLineEnds_ = false;
+        return Line{text, true};
+    }
+
+    std::optional<Line> NextAfterRefill();
     bool Refill();
 
     std::string_view rest_;
     std::string buffer_;
     File file_;
     std::size_t unread_ = 0;
+    std::optional<FileIdentity> identity_;
+    bool failed_ = false;
+    bool onlyLineEnds_ = true;
+};
+
+// Text made piece by piece in one buffer. Given a sink, it hands the buffer on whenever a
+// block has gathered, so that a large file is written through a buffer of bounded size;
+// without one, the buffer ends up holding the whole text.
+class LineWriter {
+public:
+    // Takes one block in order; false when it could not be written.
+    using Sink = std::function<bool(std::string_view block)>;
+
+    static constexpr std::size_t Block = 1 << 20;
+
+    explicit LineWriter(std::string& text) : text_(text) {}
+    LineWriter(std::string& buffer, Sink sink) : text_(buffer), sink_(std::move(sink)) {}
+    LineWriter(const LineWriter&) = delete;
+    LineWriter& operator=(const LineWriter&) = delete;
+
+    std::string& Text() { return text_; }
+
+    // Called between pieces: hands on the buffer once it holds a block.
+    void Spill()
+    {
+        if (sink_ && text_.size() >= Block)
+            HandOn();
+    }
+
+    // Hands on what is left; false when the sink refused any block.
+    bool Finish();
+
+private:
+    void HandOn();
+
+    std::string& text_;
+    Sink sink_;
     bool failed_ = false;
 };
 

@@ -3,12 +3,15 @@
 #include "platform/File.h"
 #include "platform/FolderListing.h"
 #include "platform/Separator.h"
+#include "platform/TextLines.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <system_error>
+
+#include <sys/stat.h>
 
 namespace Platform {
 
@@ -42,12 +45,54 @@ File CreateTemporary(const std::string& path, std::string& temporary)
     return nullptr;
 }
 
-bool WriteAndClose(File file, std::string_view content)
+bool WriteAll(std::FILE* file, std::string_view content)
 {
-    const bool written = std::fwrite(content.data(), 1, content.size(), file.get()) == content.size()
-                         && std::fflush(file.get()) == 0;
-    // A failed close can mean lost data on some file systems, so it counts too.
+    return std::fwrite(content.data(), 1, content.size(), file) == content.size();
+}
+
+// A failed close can mean lost data on some file systems, so it counts too.
+bool CloseWritten(File file, bool written)
+{
+    written = written && std::fflush(file.get()) == 0;
     return std::fclose(file.release()) == 0 && written;
+}
+
+// Every whole file goes through here: `fill` writes the temporary file and tells whether
+// every write succeeded; only then does the temporary file take the place of `path`.
+template <typename Fill>
+bool ReplaceThrough(const std::string& path, Fill fill)
+{
+    if (!CanNameFile(path))
+        return false;
+    std::string temporary;
+    File file = CreateTemporary(path, temporary);
+    if (!file)
+        return false;
+    // The content comes in large pieces already; a stream buffer would only copy them.
+    std::setvbuf(file.get(), nullptr, _IONBF, 0);
+    const bool filled = fill(file.get());
+    std::error_code error;
+    if (CloseWritten(std::move(file), filled)) {
+        std::filesystem::rename(temporary, path, error);
+        if (!error)
+            return true;
+    }
+    std::filesystem::remove(temporary, error);
+    return false;
+}
+
+std::int64_t Nanoseconds(const timespec& time)
+{
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+std::optional<FileIdentity> IdentityOf(const struct stat& status)
+{
+    if (!S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino),
+                        static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
+                        Nanoseconds(status.st_ctim)};
 }
 
 } // namespace
@@ -77,20 +122,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path)
 
 bool ReplaceFile(const std::string& path, std::string_view content)
 {
-    if (!CanNameFile(path))
-        return false;
-    std::string temporary;
-    File file = CreateTemporary(path, temporary);
-    if (!file)
-        return false;
-    std::error_code error;
-    if (WriteAndClose(std::move(file), content)) {
-        std::filesystem::rename(temporary, path, error);
-        if (!error)
-            return true;
-    }
-    std::filesystem::remove(temporary, error);
-    return false;
+    return ReplaceThrough(path, [content](std::FILE* file) { return WriteAll(file, content); });
+}
+
+bool ReplaceFile(const std::string& path, const std::function<void(LineWriter& output)>& write)
+{
+    return ReplaceThrough(path, [&write](std::FILE* file) {
+        std::string buffer;
+        LineWriter output(buffer, [file](std::string_view block) { return WriteAll(file, block); });
+        write(output);
+        return output.Finish();
+    });
 }
 
 bool WriteNewFile(const std::string& path, std::string_view content)
@@ -100,10 +142,27 @@ bool WriteNewFile(const std::string& path, std::string_view content)
     File file(std::fopen(path.c_str(), "wbx"));
     if (!file)
         return false;
-    if (WriteAndClose(std::move(file), content))
+    const bool written = WriteAll(file.get(), content);
+    if (CloseWritten(std::move(file), written))
         return true;
     DeleteFile(path);
     return false;
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path)
+{
+    struct stat status {};
+    if (!CanNameFile(path) || ::stat(path.c_str(), &status) != 0)
+        return std::nullopt;
+    return IdentityOf(status);
+}
+
+std::optional<FileIdentity> IdentityOf(std::FILE* file)
+{
+    struct stat status {};
+    if (::fstat(fileno(file), &status) != 0)
+        return std::nullopt;
+    return IdentityOf(status);
 }
 
 bool DeleteFile(const std::string& path)

@@ -1,7 +1,9 @@
 #include "catalogue/Exceptions.h"
+#include "catalogue/Manager.h"
 #include "catalogue/PlayListManager.h"
 #include "catalogue/SourceManager.h"
 #include "platform/FolderListing.h"
+#include "platform/WholeFile.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
@@ -10,6 +12,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -211,6 +214,123 @@ TEST(ListFolderSave, PassesOverAListWhoseFileCannotBeWrittenAndReportsIt)
     EXPECT_EQ(sources.Save(folder.Path()), (std::vector<ListPtr>{b}));
     EXPECT_EQ(folder.Read("A.vts"), FileOf("A", {Titled("a")}));
     EXPECT_EQ(folder.Entries(), (Strings{"A.vts", "B.vts"}));
+}
+
+// A list is written back only when its file would not come out byte for byte the same.
+TEST(ListFolderSave, WritesEveryListThatChangedSinceItsFileWasReadOrWrittenAndNoOther)
+{
+    const std::vector<VT::Song> ab = {Titled("a"), Titled("b")};
+    const std::vector<VT::Song> abc = {Titled("a"), Titled("b"), Titled("c")};
+    VT::Song cleared = Titled("a");
+    cleared.Clear();
+    VT::Song clearedB = Titled("b");
+    clearedB.Clear();
+    using Change = std::function<void(VT::Manager&, const TempFolder&)>;
+    const auto mix = [](VT::Manager& model) { return model.GetPlayLists().at(0); };
+    const auto jazz = [](VT::Manager& model) { return model.GetSources().at(0); };
+    const auto add = [mix](VT::Manager& model) { model.AddSongs({Titled("c")}, mix(model)); };
+    const auto save = [](VT::Manager& model, const TempFolder& folder) { model.SavePlayLists(folder.Path()); };
+    struct Case { const char* change; Change apply; std::string file, content; };
+    const Case cases[] = {
+        {"nothing", [](VT::Manager&, const TempFolder&) {}, "Mix.vtl", ""},
+        {"an edit undone", [&](VT::Manager& model, const TempFolder&) { add(model); model.Undo(); }, "Mix.vtl", ""},
+        {"a sort that changes nothing",
+         [&](VT::Manager& model, const TempFolder&) { mix(model).Edit().SortByField(VT::TitleField, 1); },
+         "Mix.vtl", FileOf("Mix", ab)},
+        {"songs added", [&](VT::Manager& model, const TempFolder&) { add(model); }, "Mix.vtl", FileOf("Mix", abc)},
+        {"songs removed", [&](VT::Manager& model, const TempFolder&) { model.RemoveSongsAt({0}, mix(model)); },
+         "Mix.vtl", FileOf("Mix", {Titled("b")})},
+        {"songs moved", [&](VT::Manager& model, const TempFolder&) { model.MoveSongsAt({1}, mix(model), 0); },
+         "Mix.vtl", FileOf("Mix", {Titled("b"), Titled("a")})},
+        {"renamed", [&](VT::Manager& model, const TempFolder&) { mix(model).Edit().SetName("Party"); }, "Party.vtl",
+         FileOf("Party", ab)},
+        {"undone after a save",
+         [&](VT::Manager& model, const TempFolder& folder) {
+             add(model);
+             save(model, folder);
+             model.Undo();
+         },
+         "Mix.vtl", FileOf("Mix", ab)},
+        {"redone after a save",
+         [&](VT::Manager& model, const TempFolder& folder) {
+             add(model);
+             model.Undo();
+             save(model, folder);
+             model.Redo();
+         },
+         "Mix.vtl", FileOf("Mix", abc)},
+        {"its file changed by another program",
+         [](VT::Manager&, const TempFolder& folder) { folder.Write("Mix.vtl", FileOf("Mix", {Titled("x"), Titled("y")})); },
+         "Mix.vtl", FileOf("Mix", ab)},
+        {"a source sorted",
+         [&](VT::Manager& model, const TempFolder&) { jazz(model).Edit().SortByField(VT::TitleField, -1); }, "Jazz.vts",
+         FileOf("Jazz", {Titled("b"), Titled("a")})},
+        {"a source's songs edited in place",
+         [&](VT::Manager& model, const TempFolder&) { jazz(model).Edit().songs[0].Clear(); }, "Jazz.vts",
+         FileOf("Jazz", {cleared, Titled("b")})},
+        {"a source edited again after a save",
+         [&](VT::Manager& model, const TempFolder& folder) {
+             jazz(model).Edit().songs[1].Clear();
+             model.SaveSources(folder.Path());
+             jazz(model).Edit().songs[0].Clear();
+         },
+         "Jazz.vts", FileOf("Jazz", {cleared, clearedB})},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.Write("Mix.vtl", FileOf("Mix", ab));
+        folder.Write("Jazz.vts", FileOf("Jazz", ab));
+        const auto before = Platform::IdentityOf(folder / c.file);
+        VT::Manager model;
+        model.LoadPlayLists(folder.Path());
+        model.LoadSources(folder.Path());
+        c.apply(model, folder);
+        EXPECT_TRUE(model.SavePlayLists(folder.Path()).empty()) << c.change;
+        EXPECT_TRUE(model.SaveSources(folder.Path()).empty()) << c.change;
+        EXPECT_EQ(folder.Entries(), Sorted({c.file == "Jazz.vts" ? "Mix.vtl" : c.file, "Jazz.vts"})) << c.change;
+        if (c.content.empty())
+            EXPECT_EQ(Platform::IdentityOf(folder / c.file), before) << c.change;
+        else
+            EXPECT_EQ(folder.Read(c.file), c.content) << c.change;
+    }
+}
+
+std::string Repeated(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
+// Only a file exactly as the list would be written is left alone after a load.
+TEST(ListFolderSave, RewritesAFileThatWouldNotComeOutTheSame)
+{
+    const std::string canonical = FileOf("Mix", {Titled("a"), Titled("b")});
+    const std::string a = FileOf("Mix", {Titled("a")});
+    const std::string records = canonical.substr(canonical.find("SONG"));
+    const std::string header = canonical.substr(0, canonical.find("SONG"));
+    std::string bare = canonical;
+    std::erase(bare, '\r');
+    struct Case { const char* what; std::string file, name; };
+    const Case cases[] = {
+        {"read from another file", canonical, "Other.vtl"},
+        {"bare line feeds", bare, "Mix.vtl"},
+        {"a count that differs", a.substr(0, a.find("SONG")) + records, "Mix.vtl"},
+        {"a count with a leading zero", header.substr(0, header.size() - 3) + "02\r\n" + records, "Mix.vtl"},
+        {"bytes after the end", canonical + "x", "Mix.vtl"},
+        {"no end line", canonical.substr(0, canonical.size() - 12), "Mix.vtl"},
+        {"an end line without line end", canonical.substr(0, canonical.size() - 2), "Mix.vtl"},
+        {"a line between records", header + "stray\r\n" + records, "Mix.vtl"},
+        {"a broken record", canonical.substr(0, canonical.size() - 12) + "SONG\r\n" + Repeated("x\r\n", 9) + "END\r\nEND VTFILE\r\n", "Mix.vtl"},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.Write(c.name, c.file);
+        StartAndClose(folder);
+        EXPECT_EQ(folder.Entries(), (Strings{"Mix.vtl"})) << c.what;
+        EXPECT_EQ(folder.Read("Mix.vtl"), canonical) << c.what;
+    }
 }
 
 } // namespace

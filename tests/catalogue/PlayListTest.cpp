@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace {
 
 using namespace SongSamples;
@@ -161,6 +164,42 @@ TEST(PlayList, SortByFieldSortsByEachNumberedField)
         sorted.SortByField(field, +1);
         EXPECT_EQ(Titles(sorted.songs), (Strings{"ta", "tb", "tc"})) << int(field);
     }
+}
+
+// Texts that share their first eight bytes, that end in zero bytes or stop short of them,
+// and many equal ones: the order is the bytes' order, equal texts keep theirs, -1 the reverse.
+TEST(PlayList, SortByFieldOrdersLongAndEqualTextsByAllTheirBytesAndKeepsEqualOnesInOrder)
+{
+    using namespace std::string_literals;
+    std::vector<std::string> texts = {"abcdefghZ", "abcdefgh", "abcdefgh\0"s, "abcdefgh", "abcdefg", "abcdefg\0"s,
+                                      "abcdefghA", "", "\xFF", "abcdefgh\xFF" "a", "abcdefgh\xFF", "\0"s};
+    // Enough random texts over a few bytes for long runs of equal prefixes and long
+    // chains of moved songs.
+    std::mt19937 random(7);
+    const std::string bytes = "a\0\xFFz"s;
+    for (int i = 0; i < 2000; ++i) {
+        std::string text(random() % 14, 'a');
+        for (char& byte : text)
+            byte = bytes[random() % bytes.size()];
+        texts.push_back(text);
+    }
+    PlayList list;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        list.songs.push_back(Titled(texts[i], std::to_string(i)));
+    std::vector<Song> expected = list.songs;
+    std::stable_sort(expected.begin(), expected.end(), [](const Song& a, const Song& b) { return a.GetTitle() < b.GetTitle(); });
+    const auto files = [](const std::vector<Song>& songs) {
+        Strings names;
+        for (const Song& song : songs)
+            names.push_back(song.GetFileName());
+        return names;
+    };
+    PlayList descending = list;
+    list.SortByField(VT::TitleField, +1);
+    EXPECT_EQ(files(list.songs), files(expected));
+    descending.SortByField(VT::TitleField, -1);
+    const Strings up = files(expected);
+    EXPECT_EQ(files(descending.songs), Strings(up.rbegin(), up.rend()));
 }
 
 } // namespace

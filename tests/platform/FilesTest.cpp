@@ -79,13 +79,17 @@ TEST(ReadingFiles, RefusesAtOnceWhatIsNoRegularFile)
     folder.MakeFolder("dir.mp3");
     // Opening a pipe for reading would wait for a writer that never comes.
     ASSERT_EQ(mkfifo((folder / "pipe.mp3").c_str(), 0600), 0);
-    for (const char* name : {"missing.mp3", "dir.mp3", "pipe.mp3"}) {
+    // Cut at its NUL, the name would reach the file standing beside it.
+    const std::string cut = folder.Write("f.mp3", "0123456789") + std::string("\0x", 2);
+    for (const std::string& name : {folder / "missing.mp3", folder / "dir.mp3", folder / "pipe.mp3", cut}) {
         char tail[4];
-        EXPECT_EQ(Platform::ReadTail(folder / name, tail, 4), TailStatus::CannotOpen) << name;
-        EXPECT_FALSE(Platform::ReadWholeFile(folder / name)) << name;
+        EXPECT_EQ(Platform::ReadTail(name, tail, 4), TailStatus::CannotOpen) << name;
+        EXPECT_EQ(Platform::WriteTail(name, "abcd", 4), TailStatus::CannotOpen) << name;
+        EXPECT_FALSE(Platform::ReadWholeFile(name)) << name;
         Platform::LineReader reader;
-        EXPECT_FALSE(reader.OpenFile(folder / name)) << name;
+        EXPECT_FALSE(reader.OpenFile(name)) << name;
     }
+    EXPECT_EQ(folder.Read("f.mp3"), "0123456789");
 }
 
 // Entries named as a careless save would name its temporary file; none is ours to touch.
@@ -106,6 +110,32 @@ TEST(ReplaceFile, WritesTheWholeContentAndTouchesNoOtherEntry)
     EXPECT_EQ(folder.Entries(), (Strings{"list.tmp", "list.vtl", "list.vtl.tmp"}));
 }
 
+// Content made in numbered pieces, as a list file is made record by record.
+std::string Piece(int number) { return "piece " + std::to_string(number) + "\r\n"; }
+
+bool ReplaceInPieces(const std::string& path, int pieces)
+{
+    return Platform::ReplaceFile(path, [pieces](Platform::LineWriter& output) {
+        for (int number = 0; number < pieces; ++number) {
+            output.Text() += Piece(number);
+            output.Spill();
+        }
+    });
+}
+
+TEST(ReplaceFile, WritesContentMadeInPiecesWholeAndInOrderOverManyBlocks)
+{
+    TempFolder folder;
+    WriteStrangers(folder);
+    const int pieces = 4 * static_cast<int>(Platform::LineWriter::Block) / 10 + 7;
+    ASSERT_TRUE(ReplaceInPieces(folder / "list.vtl", pieces));
+    std::string expected;
+    for (int number = 0; number < pieces; ++number)
+        expected += Piece(number);
+    EXPECT_EQ(folder.Read("list.vtl"), expected);
+    EXPECT_EQ(folder.Entries(), (Strings{"list.tmp", "list.vtl", "list.vtl.tmp"}));
+}
+
 TEST(ReplaceFile, OnFailureKeepsTheOldFileAndRemovesOnlyItsOwnTemporaryFile)
 {
     TempFolder folder;
@@ -113,11 +143,14 @@ TEST(ReplaceFile, OnFailureKeepsTheOldFileAndRemovesOnlyItsOwnTemporaryFile)
     folder.MakeFolder("full.vtl/inside");
     for (const std::string& name : Strings{"full.vtl", "missing/list.vtl", std::string("list.vtl\0x", 10)})
         EXPECT_FALSE(Platform::ReplaceFile(folder / name, "new")) << name;
-    // A write that fails half-way: no file may grow past 100 bytes.
+    // A write that fails half-way, whole or after a block of pieces went out: no file may
+    // grow past a block and a little.
     EXPECT_EXIT(
         {
-            TestSupport::LimitFileSize(100, false);
-            std::exit(Platform::ReplaceFile(folder / "list.vtl", std::string(1000, 'x')) ? 1 : 0);
+            TestSupport::LimitFileSize(Platform::LineWriter::Block + 100, false);
+            const std::string whole(2 * Platform::LineWriter::Block, 'x');
+            const int pieces = 2 * static_cast<int>(Platform::LineWriter::Block) / 10;
+            std::exit(Platform::ReplaceFile(folder / "list.vtl", whole) || ReplaceInPieces(folder / "list.vtl", pieces));
         },
         testing::ExitedWithCode(0), "");
     EXPECT_EQ(folder.Read("list.vtl"), "old");
