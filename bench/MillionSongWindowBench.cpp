@@ -1,0 +1,233 @@
+// The real main window, offscreen, over a program folder holding one source of a million
+// songs, driven as a user would: start until the source's row is listed, a click on it
+// until its songs are painted, a sort by a column, one key in the title box, and closing.
+// Each step gives how long it took and the longest time the window could not answer
+// during it; a step may block the window 100 ms at most, the sort 300 ms.
+#include "bench/GeneratedSongs.h"
+#include "bench/RunBenchmarks.h"
+#include "catalogue/Manager.h"
+#include "framework/TApplication.h"
+#include "framework/WorkerRegistry.h"
+#include "mainform/Unit1.h"
+#include "tests/support/TempFolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTableView>
+#include <QTimer>
+#include <QWidget>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+int argumentCount = 1;
+char programName[] = "MillionSongWindowBench";
+char* arguments[] = {programName, nullptr};
+
+constexpr std::int64_t FullSize = 1'000'000;
+constexpr std::int64_t SmokeSize = 3'000;
+constexpr int ArtistColumn = VT::ArtistField + 1;
+
+// A program folder whose only list is one source of `songs` songs, made once per size and
+// removed when the run ends.
+const TestSupport::TempFolder& ProgramFolder(std::int64_t songs)
+{
+    static std::map<std::int64_t, std::unique_ptr<TestSupport::TempFolder>> made;
+    auto& folder = made[songs];
+    if (!folder) {
+        folder = std::make_unique<TestSupport::TempFolder>();
+        std::string bytes;
+        GeneratedSongs::List("Music", static_cast<std::size_t>(songs)).Write(bytes);
+        folder->Write("Music" + std::string(VT::SourceManager::Extension), bytes);
+    }
+    return *folder;
+}
+
+// One user action, measured from the moment its input is queued until the window has
+// answered it: the work is done and, where the answer is something seen, the widget
+// showing it has been painted since. Also measured: the longest time between two turns
+// of the event loop meanwhile, which is how long the window could not answer the user.
+class Step : public QObject {
+public:
+    struct Figures {
+        double ms = 0;
+        double blockMs = 0;
+    };
+
+    // `painted` is the widget whose paint, once `done` holds, shows the answer; none where
+    // no paint shows it: the window going, or the title box, for which the offscreen
+    // screen leaves no room.
+    static Figures Measure(const std::function<void()>& queueInput, std::function<bool()> done,
+                           const QWidget* painted)
+    {
+        Step step(std::move(done), painted);
+        return step.Run(queueInput);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched == painted_ && done_())
+            answerPainted_ = true;
+        return false;
+    }
+
+private:
+    Step(std::function<bool()> done, const QWidget* painted) : done_(std::move(done)), painted_(painted)
+    {
+        qApp->installEventFilter(this);
+        connect(&turns_, &QTimer::timeout, [this] { NoteTurn(); });
+    }
+
+    void NoteTurn()
+    {
+        longest_ = std::max(longest_, sinceLastTurn_.nsecsElapsed());
+        sinceLastTurn_.restart();
+    }
+
+    bool Answered() const { return painted_ ? answerPainted_ : done_(); }
+
+    Figures Run(const std::function<void()>& queueInput)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        sinceLastTurn_.start();
+        turns_.start(0);
+        queueInput();
+        while (!Answered())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        NoteTurn();
+        return {static_cast<double>(clock.nsecsElapsed()) / 1e6, static_cast<double>(longest_) / 1e6};
+    }
+
+    std::function<bool()> done_;
+    const QWidget* painted_;
+    bool answerPainted_ = false;
+    QTimer turns_;
+    QElapsedTimer sinceLastTurn_;
+    qint64 longest_ = 0;
+};
+
+void QueueClick(QWidget* widget, const QPoint& at)
+{
+    const QPoint global = widget->mapToGlobal(at);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QCoreApplication::postEvent(widget, new QMouseEvent(type, at, global, Qt::LeftButton, held, {}));
+    }
+}
+
+void QueueKey(QWidget* widget, Qt::Key key, const QString& text)
+{
+    for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+        QCoreApplication::postEvent(widget, new QKeyEvent(type, key, Qt::NoModifier, text));
+}
+
+// The figures of every step over the repetitions, each step's own counter names.
+class Counters {
+public:
+    void Add(const std::string& step, const Step::Figures& figures)
+    {
+        sums_[step + "_ms"] += figures.ms;
+        sums_[step + "_block_ms"] += figures.blockMs;
+    }
+
+    void Report(benchmark::State& state) const
+    {
+        for (const auto& [name, sum] : sums_)
+            state.counters[name] = benchmark::Counter(sum, benchmark::Counter::kAvgIterations);
+    }
+
+private:
+    std::map<std::string, double> sums_;
+};
+
+void MillionSongWindow(benchmark::State& state)
+{
+    const std::int64_t songs = state.range(0);
+    const TestSupport::TempFolder& folder = ProgramFolder(songs);
+    Counters counters;
+    for (auto _ : state) {
+        auto application = std::make_unique<TApplication>(argumentCount, arguments);
+        Application->Initialize();
+        Application->CreateForm(AppForm);
+        TAppForm& form = *AppForm;
+        form.UseProgramFolder(folder.Path());
+        TListBox& sources = *form.SourceListBox;
+        TListView& view = *form.mp3ListView;
+        QWidget* titleBox = form.TitleEdit->Widget();
+        const auto rowsShown = [&view] { return static_cast<std::int64_t>(view.Items().Count()); };
+        std::vector<std::pair<std::string, Step::Figures>> steps;
+
+        steps.emplace_back("start", Step::Measure([&form] { form.Show(); },
+                                                  [&sources] { return sources.Items().Count() == 1; },
+                                                  sources.ClientWidget()));
+        // The rest of the load ends before the user's first click.
+        while (form.FirstActivation || WorkerRegistry::Instance().Live() > 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+
+        const TRect row = sources.ItemRect(0);
+        steps.emplace_back("show", Step::Measure(
+                                       [&] { QueueClick(sources.ClientWidget(), {row.Left + 4, (row.Top + row.Bottom) / 2}); },
+                                       [&] { return rowsShown() == songs; }, view.ClientWidget()));
+
+        QHeaderView* header = static_cast<QTableView*>(view.Widget())->horizontalHeader();
+        const QPoint artistHeader(header->sectionViewportPosition(ArtistColumn) + header->sectionSize(ArtistColumn) / 2,
+                                  header->height() / 2);
+        steps.emplace_back("sort", Step::Measure([&] { QueueClick(header->viewport(), artistHeader); },
+                                                 [&] { return form.LastSortColumn == ArtistColumn && rowsShown() == songs; },
+                                                 view.ClientWidget()));
+
+        steps.emplace_back("title_click", Step::Measure([&] { QueueClick(titleBox, titleBox->rect().center()); },
+                                                        [&] { return form.TitleEdit->Text().empty(); }, nullptr));
+        steps.emplace_back("type", Step::Measure([&] { QueueKey(titleBox, Qt::Key_A, "a"); },
+                                                 [&] { return form.TitleEdit->Text() == "a" && rowsShown() < songs; },
+                                                 view.ClientWidget()));
+
+        QWidget* window = form.Widget();
+        steps.emplace_back("close", Step::Measure([window] { QTimer::singleShot(0, window, &QWidget::close); },
+                                                  [window] { return !window->isVisible(); }, nullptr));
+
+        double whole = 0;
+        for (const auto& [name, figures] : steps) {
+            counters.Add(name, figures);
+            whole += figures.ms;
+        }
+        state.SetIterationTime(whole / 1e3);
+        application.reset();
+    }
+    counters.Report(state);
+}
+
+double Least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+double Most(const std::vector<double>& values) { return *std::max_element(values.begin(), values.end()); }
+
+void Settings(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->ArgName("songs")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+    benchmark->ComputeStatistics("min", Least)->ComputeStatistics("max", Most);
+}
+
+} // namespace
+
+BENCHMARK(MillionSongWindow)->Name("Window/MillionSongs")->Arg(FullSize)->Apply(Settings);
+BENCHMARK(MillionSongWindow)->Name("Smoke/Window/MillionSongs")->Arg(SmokeSize)->Apply(Settings);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argumentCount, arguments);
+    return RunBenchmarks(argc, argv);
+}
