@@ -193,10 +193,8 @@ void TAppForm::ShowNoSelection()
     SearchWithinCheckBox->SetChecked(false);
     SearchGroupBox->SetEnabled(false);
     AddSongButton->SetEnabled(false);
-    mp3ListView->Items().BeginUpdate();
-    mp3ListView->Items().SetCount(0);
-    mp3ListView->Items().EndUpdate();
-    showsPlaceholder_ = false;
+    // Lets go of the list that was shown: it may have left the model, and it can be large.
+    ShowSongs(nullptr);
     mp3ListView->SetEnabled(false);
     mp3ListView->ClearSelection();
     HideArrowPanel();
