@@ -224,7 +224,7 @@ void TAppForm::FillAddToItems(TMenuItem& menu)
 
 void TAppForm::Mp3PopupMenuPopup()
 {
-    const bool canAdd = SongsSelected() && !ShownSongs->songs.empty() && PlaylistListBox->Items().Count() > 0;
+    const bool canAdd = SongsSelected() && ShownRowCount() > 0 && PlaylistListBox->Items().Count() > 0;
     if (canAdd)
         FillAddToItems(*AddToPlaylist1);
     else

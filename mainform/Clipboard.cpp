@@ -7,10 +7,8 @@ std::vector<std::size_t> TAppForm::SelectedPositions() const
         return positions;
     const std::vector<int> rows = mp3ListView->SelectedRows();
     positions.reserve(rows.size());
-    for (const int row : rows) {
-        const auto index = static_cast<std::size_t>(row);
-        positions.push_back(ShownPositions.empty() ? index : ShownPositions.at(index));
-    }
+    for (const int row : rows)
+        positions.push_back(ShownPosition(static_cast<std::size_t>(row)));
     return positions;
 }
 

@@ -122,8 +122,7 @@ void TAppForm::MoveSelectedSongs(std::int32_t targetRow)
 // A row past the last stands for the end of the list.
 std::size_t TAppForm::PositionOfRow(int row) const
 {
-    const auto index = static_cast<std::size_t>(row);
     if (row >= mp3ListView->Items().Count())
         return Model.GetSelected()->songs.size();
-    return ShownPositions.empty() ? index : ShownPositions.at(index);
+    return ShownPosition(static_cast<std::size_t>(row));
 }

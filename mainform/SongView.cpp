@@ -19,9 +19,14 @@ std::size_t TAppForm::ShownRowCount() const
     return ShownPositions.empty() ? ShownSongs->songs.size() : ShownPositions.size();
 }
 
+std::size_t TAppForm::ShownPosition(std::size_t row) const
+{
+    return ShownPositions.empty() ? row : ShownPositions[row];
+}
+
 const VT::Song& TAppForm::ShownSong(std::size_t row) const
 {
-    return ShownSongs->songs[ShownPositions.empty() ? row : ShownPositions[row]];
+    return ShownSongs->songs[ShownPosition(row)];
 }
 
 void TAppForm::ShowPlaceholderRow(const std::string& text)

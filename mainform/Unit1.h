@@ -149,6 +149,8 @@ public:
     // The rows are the songs of `songs` at `positions`, or all of them when none are given.
     void ShowSongs(std::shared_ptr<const VT::PlayList> songs, std::vector<std::size_t> positions = {});
     std::size_t ShownRowCount() const;
+    // The place in the shown list of the song a row shows.
+    std::size_t ShownPosition(std::size_t row) const;
     const VT::Song& ShownSong(std::size_t row) const;
     void ShowPlaceholderRow(const std::string& text);
     void UpdateStatusLine();

@@ -72,7 +72,7 @@ bool SendAll(int in, int out)
 
 bool CopyToNewFile(const std::string& source, const std::string& destination)
 {
-    if (!CanNameFile(source) || !CanNameFile(destination))
+    if (!CanNameFile(destination))
         return false;
     off_t size = 0;
     const Descriptor in = OpenRegularFile(source, O_RDONLY, size);
