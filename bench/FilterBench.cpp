@@ -103,7 +103,7 @@ void FoldedSearch(benchmark::State& state)
     for (auto _ : state) {
         hits = 0;
         for (const VT::Song& song : input.songs) {
-            const std::string& title = song.GetTitle();
+            const std::string_view title = song.GetTitle();
             folded.resize(title.size());
             std::transform(title.begin(), title.end(), folded.begin(), [](char c) { return static_cast<char>(VT::FoldByte(c)); });
             hits += folded.find(needle) != std::string::npos;

@@ -39,7 +39,7 @@ inline VT::PlayList List(const std::string& name, std::size_t count)
         song.SetAlbum(Words(random, between(8, 30)));
         song.SetGenre("Rock");
         song.SetYear(std::to_string(1960 + i % 60));
-        song.SetFileName(song.GetTitle() + ".mp3");
+        song.SetFileName(std::string(song.GetTitle()) + ".mp3");
         song.SetFolder("/home/listener/Music/" + Words(random, between(15, 23)));
         song.SetPath(song.GetFullFileName());
         song.SetType("mp3");

@@ -72,6 +72,34 @@ void LoadSourceFile(benchmark::State& state)
     Report(state, data);
 }
 
+// Everything allocated, the large blocks that malloc maps on their own included.
+std::size_t HeapInUse()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return heap.uordblks + heap.hblkhd;
+}
+
+// What the loaded songs keep on the heap, against the bytes of the file they came from.
+void SourceMemory(benchmark::State& state)
+{
+    const SourceFile& data = Data(state);
+    std::optional<VT::SourceManager> sources;
+    double heapBytes = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        malloc_trim(0);
+        const std::size_t before = HeapInUse();
+        sources.emplace();
+        benchmark::DoNotOptimize(sources->Load(data.loadFolder.Path()));
+        heapBytes = static_cast<double>(HeapInUse() - before);
+        sources.reset();
+        state.ResumeTiming();
+    }
+    state.counters["heap_per_song"] = heapBytes / static_cast<double>(state.range(0));
+    state.counters["file_per_song"] = static_cast<double>(data.bytes.size()) / static_cast<double>(state.range(0));
+    state.counters["heap_per_file_byte"] = heapBytes / static_cast<double>(data.bytes.size());
+}
+
 void BaselineReadBytes(benchmark::State& state)
 {
     const SourceFile& data = Data(state);
@@ -150,11 +178,13 @@ constexpr std::int64_t SmokeSize = 1'000;
 
 BENCHMARK(LoadSourceFile)->Name("Load/SourceFile")->Arg(FullSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BaselineReadBytes)->Name("Baseline/ReadBytes")->Arg(FullSize)->Unit(benchmark::kMillisecond);
+BENCHMARK(SourceMemory)->Name("Memory/SourceFile")->Arg(FullSize)->Iterations(1);
 BENCHMARK(SaveSourceFile)->Name("Save/SourceFile")->Arg(FullSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BaselineWriteTemporaryAndRename)->Name("Baseline/WriteTemporaryAndRename")->Arg(FullSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(BaselineWriteBytes)->Name("Baseline/WriteBytes")->Arg(FullSize)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadSourceFile)->Name("Smoke/Load/SourceFile")->Arg(SmokeSize);
 BENCHMARK(BaselineReadBytes)->Name("Smoke/Baseline/ReadBytes")->Arg(SmokeSize);
+BENCHMARK(SourceMemory)->Name("Smoke/Memory/SourceFile")->Arg(SmokeSize)->Iterations(1);
 BENCHMARK(SaveSourceFile)->Name("Smoke/Save/SourceFile")->Arg(SmokeSize);
 BENCHMARK(BaselineWriteTemporaryAndRename)->Name("Smoke/Baseline/WriteTemporaryAndRename")->Arg(SmokeSize);
 BENCHMARK(BaselineWriteBytes)->Name("Smoke/Baseline/WriteBytes")->Arg(SmokeSize);

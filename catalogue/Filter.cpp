@@ -99,8 +99,8 @@ Filter::Criteria::Criteria(std::uint8_t field, std::uint8_t op, std::string text
 
 bool Filter::Criteria::Match(const Song& song) const
 {
-    const std::string* const field = song.FieldText(field_);
-    if (field == nullptr)
+    const std::optional<std::string_view> field = song.FieldText(field_);
+    if (!field)
         return false;
     const std::string_view text = *field;
     switch (operator_) {

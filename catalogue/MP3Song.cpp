@@ -115,10 +115,10 @@ void MP3Song::WriteTag()
     ThrowOnFailure(Platform::WriteTail(GetPath(), tag.data(), tag.size()));
 }
 
-void MP3Song::SetGenre(std::string text)
+void MP3Song::SetGenre(std::string_view text)
 {
     genreNumber_ = GenreNumber(text);
-    Song::SetGenre(std::move(text));
+    Song::SetGenre(text);
 }
 
 void MP3Song::ReadRecord(Platform::LineReader& input)
@@ -129,7 +129,7 @@ void MP3Song::ReadRecord(Platform::LineReader& input)
 
 bool MP3Song::TitleFromFileName()
 {
-    const std::string& name = GetFileName();
+    const std::string_view name = GetFileName();
     if (name.size() <= ExtensionLength)
         return false;
     SetTitle(name.substr(0, name.size() - ExtensionLength));

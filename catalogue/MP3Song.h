@@ -21,7 +21,7 @@ public:
     void ReadTag(std::string path) override;
     // Writes title, artist, album, year and genre number over the file's existing tag.
     void WriteTag() override;
-    void SetGenre(std::string text) override;
+    void SetGenre(std::string_view text) override;
 
     // Song::Read, then the genre number from the genre name.
     void ReadRecord(Platform::LineReader& input);

@@ -23,8 +23,8 @@ const Song& PlayList::At(std::int64_t index) const
 Song& PlayList::FindByField(const std::string& text, std::uint8_t field)
 {
     for (Song& song : songs) {
-        const std::string* value = song.FieldText(field);
-        if (value != nullptr && *value == text)
+        const std::optional<std::string_view> value = song.FieldText(field);
+        if (value && *value == text)
             return song;
     }
     throw not_found();
@@ -109,7 +109,7 @@ void PlayList::SortByField(std::uint8_t field, int direction)
     std::vector<std::uint32_t> order = AscendingOrder(songs, field);
     if (direction == -1)
         std::reverse(order.begin(), order.end());
-    ApplyOrder(songs, std::move(order));
+    ApplyOrder(songs, order);
 }
 
 } // namespace VT

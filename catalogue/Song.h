@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace Platform {
 class LineReader;
@@ -20,14 +23,16 @@ enum SongField : std::uint8_t {
     FileNameField = 5,
 };
 
-// One song: the texts of its tag and where its file lies. Lists hold plain copies.
+// One song: the texts of its tag and where its file lies. Lists hold plain copies, and a
+// list may hold a million, so a song keeps all its texts in one block of its own.
 class Song {
 public:
     Song() = default;
-    Song(const Song&) = default;
-    Song& operator=(const Song&) = default;
-    Song(Song&&) = default;
-    Song& operator=(Song&&) = default;
+    Song(const Song& other);
+    Song& operator=(const Song& other);
+    // A song moved from is left empty.
+    Song(Song&& other) noexcept;
+    Song& operator=(Song&& other) noexcept;
     virtual ~Song() = default;
 
     // Tag access is MP3Song's; a plain song has no file of its own to read.
@@ -41,30 +46,31 @@ public:
     // Empties the five tag texts; the file's whereabouts stay.
     virtual void Clear();
 
-    void SetTitle(std::string text) { title_ = std::move(text); }
-    void SetArtist(std::string text) { artist_ = std::move(text); }
-    void SetYear(std::string text) { year_ = std::move(text); }
-    virtual void SetGenre(std::string text) { genre_ = std::move(text); }
-    void SetAlbum(std::string text) { album_ = std::move(text); }
-    void SetFileName(std::string text);
-    void SetFolder(std::string text);
+    void SetTitle(std::string_view text) { SetText(Title, text); }
+    void SetArtist(std::string_view text) { SetText(Artist, text); }
+    void SetYear(std::string_view text) { SetText(Year, text); }
+    virtual void SetGenre(std::string_view text) { SetText(Genre, text); }
+    void SetAlbum(std::string_view text) { SetText(Album, text); }
+    void SetFileName(std::string_view text);
+    void SetFolder(std::string_view text);
 
-    const std::string& GetTitle() const { return title_; }
-    const std::string& GetArtist() const { return artist_; }
-    const std::string& GetYear() const { return year_; }
-    const std::string& GetGenre() const { return genre_; }
-    const std::string& GetAlbum() const { return album_; }
-    const std::string& GetFileName() const { return fileName_; }
-    const std::string& GetFolder() const { return folder_; }
+    // Valid until the song changes.
+    std::string_view GetTitle() const { return Text(Title); }
+    std::string_view GetArtist() const { return Text(Artist); }
+    std::string_view GetYear() const { return Text(Year); }
+    std::string_view GetGenre() const { return Text(Genre); }
+    std::string_view GetAlbum() const { return Text(Album); }
+    std::string_view GetFileName() const { return Text(FileName); }
+    std::string_view GetFolder() const { return Text(Folder); }
     // The path the song was read from, exactly as it was given.
     std::string GetPath() const;
-    const std::string& GetType() const { return type_; }
+    std::string_view GetType() const { return Text(Type); }
 
     // Folder, the separator, file name, joined as they stand.
     std::string GetFullFileName() const;
 
-    // The text of a numbered field; nullptr for a number that names no field.
-    const std::string* FieldText(std::uint8_t field) const;
+    // The text of a numbered field; nothing for a number that names no field.
+    std::optional<std::string_view> FieldText(std::uint8_t field) const;
 
     // Equal tag texts make equal songs, wherever their files lie.
     bool operator==(const Song& other) const;
@@ -74,12 +80,23 @@ public:
 
 protected:
     void SetPath(std::string_view text);
-    void SetType(std::string text) { type_ = std::move(text); }
+    void SetType(std::string_view text) { SetText(Type, text); }
 
 private:
-    // The nine texts in the order of the record, which binds the file format and differs
-    // from the order of declaration.
-    static const std::array<std::string Song::*, 9> RecordOrder;
+    // The texts in the order of the record, which binds the file format: the five tag
+    // texts first, then the file's, so that comparing songs compares one run of bytes.
+    enum TextIndex : std::uint8_t { Title, Artist, Album, Genre, Year, FileName, Folder, Path, Type, TextCount };
+
+    std::string_view Text(TextIndex index) const
+    {
+        const std::uint32_t start = index == 0 ? 0 : ends_[index - 1];
+        return {texts_.get() + start, ends_[index] - start};
+    }
+    // Where the tag texts end, and where the file's name and folder end after them.
+    std::string_view Run(TextIndex last) const { return {texts_.get(), ends_[last]}; }
+    void SetText(TextIndex index, std::string_view text);
+    // Takes texts laid out as the block holds them, with their ends.
+    void Adopt(std::string_view texts, const std::array<std::uint32_t, TextCount>& ends);
 
     // The record's lines at `at`, each text put there by `putText`; returns where they end.
     template <typename PutText>
@@ -92,15 +109,8 @@ private:
     // Before folder or file name change, a path kept as a mark becomes a text of its own.
     void KeepPath();
 
-    std::string title_;
-    std::string artist_;
-    std::string year_;
-    std::string genre_;
-    std::string album_;
-    std::string fileName_;
-    std::string folder_;
-    std::string path_; // empty while pathIsFullName_
-    std::string type_;
+    std::unique_ptr<char[]> texts_;
+    std::array<std::uint32_t, TextCount> ends_{};
     bool pathIsFullName_ = false;
 };
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
-#include <limits>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -22,7 +22,7 @@ struct SortEntry {
     // The text's first eight bytes, big-endian, zero-padded: a number whose order is the
     // order of those bytes, unsigned.
     std::uint64_t prefix;
-    // Only compared while one of two texts fits the prefix, so the cap loses nothing.
+    // A song's texts together fit 32 bits.
     std::uint32_t size;
     std::uint32_t index;
 };
@@ -42,26 +42,73 @@ unsigned Digit(std::uint64_t prefix, std::size_t digit)
     return static_cast<unsigned>(prefix >> (digit * DigitBits)) & (DigitValues - 1);
 }
 
-// A stable sort by prefix, least significant digit first: its cost grows with the count
-// alone, where a comparison sort's grows faster. A digit that all entries share is skipped.
-void SortByPrefix(std::vector<SortEntry>& entries)
+using Entries = std::span<SortEntry>;
+using DigitCounts = std::array<std::size_t, DigitValues>;
+
+// Turns counts into the start of each digit's run; false when all entries share one digit
+// and a pass over it would move nothing.
+bool RunStarts(DigitCounts& counts, std::size_t entries)
 {
-    std::array<std::array<std::size_t, DigitValues>, Digits> counts{};
+    if (std::find(counts.begin(), counts.end(), entries) != counts.end())
+        return false;
+    std::size_t start = 0;
+    for (std::size_t& count : counts)
+        start += std::exchange(count, start);
+    return true;
+}
+
+// A stable sort by the lowest `digits` digits, least significant first: its cost grows with
+// the count alone, where a comparison sort's grows faster.
+void SortLowDigits(Entries entries, Entries spare, std::size_t digits)
+{
+    std::array<DigitCounts, Digits> counts{};
     for (const SortEntry& entry : entries) {
-        for (std::size_t digit = 0; digit < Digits; ++digit)
+        for (std::size_t digit = 0; digit < digits; ++digit)
             ++counts[digit][Digit(entry.prefix, digit)];
     }
-    std::vector<SortEntry> spare(entries.size());
-    for (std::size_t digit = 0; digit < Digits; ++digit) {
-        std::array<std::size_t, DigitValues>& starts = counts[digit];
-        if (std::find(starts.begin(), starts.end(), entries.size()) != starts.end())
+    SortEntry* from = entries.data();
+    SortEntry* to = spare.data();
+    for (std::size_t digit = 0; digit < digits; ++digit) {
+        DigitCounts& starts = counts[digit];
+        if (!RunStarts(starts, entries.size()))
             continue;
-        std::size_t start = 0;
-        for (std::size_t& count : starts)
-            start += std::exchange(count, start);
-        for (const SortEntry& entry : entries)
-            spare[starts[Digit(entry.prefix, digit)]++] = entry;
-        entries.swap(spare);
+        for (const SortEntry& entry : std::span(from, entries.size()))
+            to[starts[Digit(entry.prefix, digit)]++] = entry;
+        std::swap(from, to);
+    }
+    if (from != entries.data())
+        std::copy(from, from + entries.size(), entries.data());
+}
+
+// Runs this short are sorted digit by digit within the cache.
+constexpr std::size_t CachedRun = std::size_t{1} << 15;
+
+// A stable sort by the lowest `digits` digits. A long run is first split by its most
+// significant digit, until the runs fit the cache: passing over a run again and again
+// costs the same per entry at any length only while it stays there.
+void SortByPrefix(Entries entries, Entries spare, std::size_t digits)
+{
+    if (entries.size() <= CachedRun || digits == 0) {
+        SortLowDigits(entries, spare, digits);
+        return;
+    }
+    const std::size_t digit = digits - 1;
+    DigitCounts starts{};
+    for (const SortEntry& entry : entries)
+        ++starts[Digit(entry.prefix, digit)];
+    if (!RunStarts(starts, entries.size())) {
+        SortByPrefix(entries, spare, digit);
+        return;
+    }
+    for (const SortEntry& entry : entries)
+        spare[starts[Digit(entry.prefix, digit)]++] = entry;
+    std::copy(spare.begin(), spare.end(), entries.begin());
+    // Each run now ends where the next began.
+    std::size_t start = 0;
+    for (const std::size_t end : starts) {
+        if (end - start > 1)
+            SortByPrefix(entries.subspan(start, end - start), spare.subspan(start, end - start), digit);
+        start = end;
     }
 }
 
@@ -88,13 +135,13 @@ std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::u
     std::vector<SortEntry> entries;
     entries.reserve(songs.size());
     for (std::size_t at = 0; at < songs.size(); ++at) {
-        const std::string& text = *songs[at].FieldText(field);
-        const std::size_t capped = std::min<std::size_t>(text.size(), std::numeric_limits<std::uint32_t>::max());
-        entries.push_back({Prefix(text), static_cast<std::uint32_t>(capped), static_cast<std::uint32_t>(at)});
+        const std::string_view text = *songs[at].FieldText(field);
+        entries.push_back({Prefix(text), static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(at)});
     }
-    SortByPrefix(entries);
+    std::vector<SortEntry> spare(entries.size());
+    SortByPrefix(entries, spare, Digits);
     const auto tail = [&](const SortEntry& entry) {
-        return std::string_view(*songs[entry.index].FieldText(field)).substr(PrefixSize);
+        return songs[entry.index].FieldText(field)->substr(PrefixSize);
     };
     // Within a run of equal prefixes; the index keeps equal texts in their order.
     const auto less = [&](const SortEntry& a, const SortEntry& b) {
@@ -119,36 +166,18 @@ std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::u
     return order;
 }
 
-// Follows each cycle of the permutation: the song taken out of a place is the one whose
-// place is filled next, so every write lands where the last read was, still in the cache.
-void ApplyOrder(std::vector<Song>& songs, std::vector<std::uint32_t> order)
+// Gathers the songs into a new array in their order: the writes run straight on, and
+// the scattered reads are asked for ahead, as the order tells exactly which come next.
+void ApplyOrder(std::vector<Song>& songs, const std::vector<std::uint32_t>& order)
 {
-    constexpr std::uint32_t Placed = std::numeric_limits<std::uint32_t>::max();
-    for (std::size_t start = 0; start < songs.size(); ++start) {
-        if (order[start] == Placed)
-            continue;
-        if (order[start] == start) {
-            order[start] = Placed;
-            continue;
-        }
-        Song held = std::move(songs[start]);
-        std::size_t ahead = order[start];
-        for (std::size_t step = 0; step < PrefetchDistance && ahead != start; ++step, ahead = order[ahead])
-            Prefetch(songs[ahead]);
-        for (std::size_t to = start;;) {
-            const std::size_t from = std::exchange(order[to], Placed);
-            if (from == start) {
-                songs[to] = std::move(held);
-                break;
-            }
-            if (ahead != start) {
-                Prefetch(songs[ahead]);
-                ahead = order[ahead];
-            }
-            songs[to] = std::move(songs[from]);
-            to = from;
-        }
+    std::vector<Song> ordered;
+    ordered.reserve(songs.size());
+    for (std::size_t at = 0; at < order.size(); ++at) {
+        if (at + PrefetchDistance < order.size())
+            Prefetch(songs[order[at + PrefetchDistance]]);
+        ordered.push_back(std::move(songs[order[at]]));
     }
+    songs = std::move(ordered);
 }
 
 } // namespace VT

@@ -11,8 +11,8 @@ namespace VT {
 // unsigned; songs of equal texts keep their order. `field` must name a field.
 std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::uint8_t field);
 
-// Puts the song that stood at order[i] at i, for every i, moving each song once and
-// within the list's own storage. `order` holds each position of `songs` once.
-void ApplyOrder(std::vector<Song>& songs, std::vector<std::uint32_t> order);
+// Puts the song that stood at order[i] at i, for every i, moving each song once.
+// `order` holds each position of `songs` once.
+void ApplyOrder(std::vector<Song>& songs, const std::vector<std::uint32_t>& order);
 
 } // namespace VT

@@ -33,7 +33,7 @@ int FolderCreateThread::CopySongs()
     const int count = static_cast<int>(songs_.size());
     int notCopied = 0;
     for (int song = 0; song < count && form_.CancelRequested == 0; ++song) {
-        const std::string name = songs_[song].GetFileName();
+        const std::string name(songs_[song].GetFileName());
         if (CopySongFile(songs_[song].GetFullFileName(), folder_ + name, written_.contains(name)))
             written_.insert(name);
         else
@@ -47,8 +47,9 @@ void FolderCreateThread::RollBack()
 {
     const int count = static_cast<int>(songs_.size());
     for (int song = 0; song < count; ++song) {
-        if (written_.erase(songs_[song].GetFileName()) > 0)
-            Platform::DeleteFile(folder_ + songs_[song].GetFileName());
+        const std::string name(songs_[song].GetFileName());
+        if (written_.erase(name) > 0)
+            Platform::DeleteFile(folder_ + name);
         TThread::Queue([&form = form_, position = count - song] { form.ProgressBar->SetPosition(position); });
     }
     // A folder that stood there before the run stays, even when it ends up empty.

@@ -19,8 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Texts that a tag can give back: blanks at the end read back as padding, and an empty
     // title as the file's name. Artist and album change places, so that what is written
     // differs from what was read.
-    const auto kept = [](std::string text) { return text.erase(text.find_last_not_of(' ') + 1); };
-    const std::string artist = song.GetArtist();
+    const auto kept = [](std::string_view text) { return text.substr(0, text.find_last_not_of(' ') + 1); };
+    const std::string artist(song.GetArtist());
     song.SetTitle(kept(song.GetTitle()));
     song.SetArtist(kept(song.GetAlbum()));
     song.SetAlbum(kept(artist));

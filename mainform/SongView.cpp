@@ -115,8 +115,11 @@ void TAppForm::mp3ListViewData(TListItem& item)
         return;
     const VT::Song& song = ShownSong(static_cast<std::size_t>(row));
     item.SetCaption(std::to_string(row + 1));
-    item.SubItems() = {song.GetTitle(), song.GetArtist(),   song.GetAlbum(), song.GetYear(),
-                       song.GetGenre(), song.GetFileName(), song.GetFolder()};
+    std::vector<std::string>& texts = item.SubItems();
+    texts.clear();
+    for (const std::string_view text : {song.GetTitle(), song.GetArtist(), song.GetAlbum(), song.GetYear(),
+                                        song.GetGenre(), song.GetFileName(), song.GetFolder()})
+        texts.emplace_back(text);
 }
 
 // Sorting the shown list where the model holds it: the view lets go of its share first,

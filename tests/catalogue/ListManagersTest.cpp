@@ -134,10 +134,7 @@ TEST(PlayListEdits, AddAppendsAndMoveTakesTheNamedEntriesBeforeTheFirstEqualSong
         const ListPtr list = lists.Add(ListOf("Mix", {Titled("a"), Titled("b"), Titled("c"), Titled("a", "a-live.mp3")}));
         lists.AddSongs({Titled("x")}, list);
         lists.MoveSongs(c.moved, list, c.before);
-        Strings files;
-        for (const VT::Song& song : list->songs)
-            files.push_back(song.GetFileName());
-        EXPECT_EQ(files, c.files);
+        EXPECT_EQ(FileNames(list->songs), c.files);
     }
 }
 

@@ -21,8 +21,9 @@ VT::Song FileSong(const std::string& folder, const std::string& fileName)
 
 Strings AllTexts(const VT::Song& song)
 {
-    return {song.GetTitle(), song.GetArtist(), song.GetYear(), song.GetGenre(), song.GetAlbum(),
-            song.GetFileName(), song.GetFolder(), song.GetPath(), song.GetType()};
+    return {std::string(song.GetTitle()),    std::string(song.GetArtist()), std::string(song.GetYear()),
+            std::string(song.GetGenre()),    std::string(song.GetAlbum()),  std::string(song.GetFileName()),
+            std::string(song.GetFolder()),   song.GetPath(),                std::string(song.GetType())};
 }
 
 TEST(M3UExport, WritesFullFileNamesOrFileNamesAloneEachEndedByCrLf)

@@ -27,8 +27,10 @@ Id3v1 TitledTag(std::string title) { return {std::move(title), "", "", "", "", 2
 // The five tag texts, the whereabouts and the genre number, compared in one go.
 Strings StateOf(const VT::Song& song, std::int32_t genreNumber)
 {
-    return {song.GetTitle(), song.GetArtist(), song.GetAlbum(), song.GetYear(), song.GetGenre(), song.GetFileName(),
-            song.GetFolder(), song.GetPath(), song.GetType(), std::to_string(genreNumber)};
+    return {std::string(song.GetTitle()),    std::string(song.GetArtist()), std::string(song.GetAlbum()),
+            std::string(song.GetYear()),     std::string(song.GetGenre()),  std::string(song.GetFileName()),
+            std::string(song.GetFolder()),   song.GetPath(),                std::string(song.GetType()),
+            std::to_string(genreNumber)};
 }
 
 Strings StateOf(const VT::MP3Song& song) { return StateOf(song, song.GetGenreNumber()); }
@@ -118,7 +120,7 @@ TEST(SetPathParts, SplitsAtTheLastSeparatorOfEitherKindButNotTheFirstCharacter)
     for (const auto& [path, parts] : cases) {
         VT::MP3Song song;
         song.SetPathParts(path);
-        EXPECT_EQ((Strings{song.GetFolder(), song.GetFileName()}), parts) << path;
+        EXPECT_EQ((Strings{std::string(song.GetFolder()), std::string(song.GetFileName())}), parts) << path;
     }
 }
 

@@ -24,7 +24,7 @@ TEST(Song, EqualityComparesTheFiveTagTextsOnlyAndTheSameEntryTheFileToo)
     EXPECT_TRUE(elsewhere == Full);
     EXPECT_FALSE(elsewhere.IsSameEntry(Full));
     EXPECT_TRUE(Song(Full).IsSameEntry(Full));
-    using Setter = void (Song::*)(std::string);
+    using Setter = void (Song::*)(std::string_view);
     for (Setter set : {&Song::SetTitle, &Song::SetArtist, &Song::SetAlbum, &Song::SetYear, &Song::SetGenre}) {
         Song changed = Full;
         (changed.*set)("jazz"); // the genre differs in letter case alone
@@ -44,7 +44,7 @@ TEST(Song, NumbersItsFieldsAndJoinsFolderAndFileWithOneSeparator)
     const char* expected[] = {"Title", "Artist", "Album", "1971", "Jazz", "f.mp3"};
     for (std::uint8_t field = 0; field < 6; ++field)
         EXPECT_EQ(*Full.FieldText(field), expected[field]);
-    EXPECT_EQ(Full.FieldText(6), nullptr);
+    EXPECT_FALSE(Full.FieldText(6).has_value());
     const std::string sep(1, Platform::Separator);
     for (const std::string& folder : {"C:" + sep + "Music", std::string(), "ends" + sep})
         EXPECT_EQ(Make({.fileName = "a.mp3", .folder = folder}).GetFullFileName(), folder + sep + "a.mp3");
@@ -126,10 +126,7 @@ TEST(PlayList, MoveAtTakesExactlyTheEntriesAtThePositionsBeforeTheEntryNamedOrTo
             EXPECT_THROW(list.MoveAt(c.positions, c.before), VT::not_in_range);
         else
             list.MoveAt(c.positions, c.before);
-        Strings files;
-        for (const Song& song : list.songs)
-            files.push_back(song.GetFileName());
-        EXPECT_EQ(files, c.files) << testing::PrintToString(c.positions) << " before " << c.before;
+        EXPECT_EQ(FileNames(list.songs), c.files) << testing::PrintToString(c.positions) << " before " << c.before;
     }
 }
 
@@ -188,18 +185,12 @@ TEST(PlayList, SortByFieldOrdersLongAndEqualTextsByAllTheirBytesAndKeepsEqualOne
         list.songs.push_back(Titled(texts[i], std::to_string(i)));
     std::vector<Song> expected = list.songs;
     std::stable_sort(expected.begin(), expected.end(), [](const Song& a, const Song& b) { return a.GetTitle() < b.GetTitle(); });
-    const auto files = [](const std::vector<Song>& songs) {
-        Strings names;
-        for (const Song& song : songs)
-            names.push_back(song.GetFileName());
-        return names;
-    };
     PlayList descending = list;
     list.SortByField(VT::TitleField, +1);
-    EXPECT_EQ(files(list.songs), files(expected));
+    EXPECT_EQ(FileNames(list.songs), FileNames(expected));
     descending.SortByField(VT::TitleField, -1);
-    const Strings up = files(expected);
-    EXPECT_EQ(files(descending.songs), Strings(up.rbegin(), up.rend()));
+    const Strings up = FileNames(expected);
+    EXPECT_EQ(FileNames(descending.songs), Strings(up.rbegin(), up.rend()));
 }
 
 } // namespace

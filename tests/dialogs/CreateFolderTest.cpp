@@ -139,7 +139,7 @@ TEST_F(CreateFolder, CopiesEverySongShowingHowManyAreLeftAndListsTheirFileNames)
     EXPECT_EQ(shown.back(), (Shown{"There are 1 songs left to save into folder", 11}));
     std::string list;
     for (const VT::Song& song : songs)
-        list += song.GetFileName() + "\r\n";
+        list.append(song.GetFileName()).append("\r\n");
     EXPECT_EQ(places.Read("Copy/Mix.m3u"), list);
     EXPECT_EQ(places.Read("Copy/10.mp3"), "later");
     EXPECT_EQ(places.Read("Copy/20.mp3"), "20.mp3");

@@ -64,7 +64,7 @@ protected:
     {
         Strings files;
         for (const VT::Song& song : list.songs)
-            files.push_back(song.GetFolder() + "/" + song.GetFileName());
+            files.push_back(song.GetFullFileName());
         return files;
     }
     std::size_t States() const { return Form().Model.History().Size(); }

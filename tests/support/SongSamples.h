@@ -57,8 +57,16 @@ inline std::vector<std::string> Titles(const std::vector<VT::Song>& songs)
 {
     std::vector<std::string> titles;
     for (const VT::Song& song : songs)
-        titles.push_back(song.GetTitle());
+        titles.emplace_back(song.GetTitle());
     return titles;
+}
+
+inline std::vector<std::string> FileNames(const std::vector<VT::Song>& songs)
+{
+    std::vector<std::string> names;
+    for (const VT::Song& song : songs)
+        names.emplace_back(song.GetFileName());
+    return names;
 }
 
 inline std::vector<std::string> Titles(const VT::PlayList& list)
