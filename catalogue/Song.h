@@ -92,7 +92,7 @@ private:
         const std::uint32_t start = index == 0 ? 0 : ends_[index - 1];
         return {texts_.get() + start, ends_[index] - start};
     }
-    // Where the tag texts end, and where the file's name and folder end after them.
+    // The texts from the first through `last`, as one run of bytes.
     std::string_view Run(TextIndex last) const { return {texts_.get(), ends_[last]}; }
     void SetText(TextIndex index, std::string_view text);
     // Takes texts laid out as the block holds them, with their ends.

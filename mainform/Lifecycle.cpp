@@ -2,6 +2,7 @@
 
 #include "dialogs/loadthread.h"
 #include "framework/TApplication.h"
+#include "framework/WhileAnswering.h"
 #include "mainform/ProgramFolder.h"
 
 void TAppForm::UseProgramFolder(std::string folder)
@@ -60,13 +61,23 @@ void TAppForm::LoadPlayLists(std::optional<std::vector<VT::PlayList>> read)
         AddPlayListEntry(playList);
 }
 
-// The framework refuses the close box while the window is disabled and runs no worker
-// step once closing has begun, so nothing changes the model while it is saved here.
+// The lists are written off the main thread, its event loop turning meanwhile, and
+// nothing changes them on the way: the framework refuses the close box of a disabled
+// window and holds worker steps while the window closes; the window is hidden first, so
+// no input reaches it, and the loop takes none; the window's timers only move, colour
+// and scroll controls. The save changes no more than each list's note of its file, for
+// which it may give a list that an undo state shares a copy of its own; the commands'
+// update, the one reader of the shown list left on the main thread, ends first, as the
+// window does not come back.
 void TAppForm::FormClose(TCloseAction&)
 {
     SaveOptions();
-    SavePlayLists();
-    SaveSources();
+    Hide();
+    Application->RemoveActionList(*Actions);
+    RunWhileAnswering([this] {
+        SavePlayLists();
+        SaveSources();
+    });
 }
 
 void TAppForm::SavePlayLists()
