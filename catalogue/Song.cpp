@@ -5,7 +5,6 @@
 #include "platform/Separator.h"
 #include "platform/TextLines.h"
 
-#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -25,36 +24,25 @@ std::uint32_t CheckedEnd(std::size_t end)
     return static_cast<std::uint32_t>(end);
 }
 
-// A song without texts has no block.
-std::unique_ptr<char[]> NewBlock(std::size_t size)
-{
-    return size == 0 ? nullptr : std::make_unique_for_overwrite<char[]>(size);
-}
-
-void CopyBytes(char* to, const char* from, std::size_t count)
-{
-    if (count > 0)
-        std::memcpy(to, from, count);
-}
-
 } // namespace
 
-Song::Song(const Song& other) : ends_(other.ends_), pathIsFullName_(other.pathIsFullName_)
+Song::Song(const Song& other) : pathIsFullName_(other.pathIsFullName_)
 {
-    texts_ = NewBlock(ends_.back());
-    CopyBytes(texts_.get(), other.texts_.get(), ends_.back());
+    if (other.block_) {
+        const std::size_t size = EndsSize + other.End(TextCount - 1);
+        block_ = std::make_unique_for_overwrite<char[]>(size);
+        std::memcpy(block_.get(), other.block_.get(), size);
+    }
 }
 
 Song::Song(Song&& other) noexcept
-    : texts_(std::move(other.texts_)), ends_(std::exchange(other.ends_, {})),
-      pathIsFullName_(std::exchange(other.pathIsFullName_, false))
+    : block_(std::move(other.block_)), pathIsFullName_(std::exchange(other.pathIsFullName_, false))
 {
 }
 
 Song& Song::operator=(Song&& other) noexcept
 {
-    texts_ = std::move(other.texts_);
-    ends_ = std::exchange(other.ends_, {});
+    block_ = std::move(other.block_);
     pathIsFullName_ = std::exchange(other.pathIsFullName_, false);
     return *this;
 }
@@ -70,28 +58,40 @@ void Song::ReadTag(std::string) {}
 
 void Song::WriteTag() {}
 
-void Song::Adopt(std::string_view texts, const std::array<std::uint32_t, TextCount>& ends)
+Song::Ends Song::AllEnds() const
 {
-    std::unique_ptr<char[]> block = NewBlock(texts.size());
-    CopyBytes(block.get(), texts.data(), texts.size());
-    texts_ = std::move(block);
-    ends_ = ends;
+    Ends ends{};
+    if (block_)
+        std::memcpy(ends.data(), block_.get(), EndsSize);
+    return ends;
+}
+
+void Song::Adopt(std::string_view texts, const Ends& ends)
+{
+    std::unique_ptr<char[]> block;
+    if (!texts.empty()) {
+        block = std::make_unique_for_overwrite<char[]>(EndsSize + texts.size());
+        std::memcpy(block.get(), ends.data(), EndsSize);
+        std::memcpy(block.get() + EndsSize, texts.data(), texts.size());
+    }
+    block_ = std::move(block);
 }
 
 void Song::SetText(TextIndex index, std::string_view text)
 {
     // Built beside the old block before it goes: the text may lie in it.
-    const std::uint32_t start = index == 0 ? 0 : ends_[index - 1];
-    const std::uint32_t oldEnd = ends_[index];
-    const std::uint32_t total = CheckedEnd(std::size_t{ends_.back()} - (oldEnd - start) + text.size());
+    Ends ends = AllEnds();
+    const std::uint32_t start = index == 0 ? 0 : ends[index - 1];
+    const std::uint32_t oldEnd = ends[index];
+    const std::uint32_t total = CheckedEnd(std::size_t{ends.back()} - (oldEnd - start) + text.size());
     const auto newEnd = static_cast<std::uint32_t>(start + text.size());
-    std::unique_ptr<char[]> block = NewBlock(total);
-    CopyBytes(block.get(), texts_.get(), start);
-    CopyBytes(block.get() + start, text.data(), text.size());
-    CopyBytes(block.get() + newEnd, texts_.get() + oldEnd, ends_.back() - oldEnd);
+    std::string texts;
+    texts.reserve(total);
+    const std::string_view old(Texts(), ends.back());
+    texts.append(old.substr(0, start)).append(text).append(old.substr(oldEnd));
     for (std::size_t i = index; i < TextCount; ++i)
-        ends_[i] = ends_[i] - oldEnd + newEnd;
-    texts_ = std::move(block);
+        ends[i] = ends[i] - oldEnd + newEnd;
+    Adopt(texts, ends);
 }
 
 void Song::Read(Platform::LineReader& input)
@@ -99,7 +99,7 @@ void Song::Read(Platform::LineReader& input)
     // The lines are gathered first, so that the song's block is made once and to size.
     thread_local std::string gathered;
     gathered.clear();
-    std::array<std::uint32_t, TextCount> ends{};
+    Ends ends{};
     bool pathIsFullName = false;
     for (std::size_t index = 0; index < TextCount; ++index) {
         const auto line = input.Next();
@@ -148,9 +148,9 @@ void Song::Write(std::string& output) const
     // songs is written without a check for room or for line feeds at each field. The rare
     // record whose texts hold a line feed is then written again, field by field.
     constexpr std::size_t Lines = TextCount + 2;
-    std::size_t size = RecordStart.size() + RecordEnd.size() + ends_.back() + Lines * Platform::LineEnd.size();
+    std::size_t size = RecordStart.size() + RecordEnd.size() + End(TextCount - 1) + Lines * Platform::LineEnd.size();
     if (pathIsFullName_)
-        size += ends_[Folder] - ends_[Year] + 1;
+        size += End(Folder) - End(Year) + 1;
     const std::size_t start = output.size();
     output.resize(start + size);
     PutRecord(output.data() + start, [](char* at, std::string_view text) { return CopyRecordText(at, text); });
@@ -199,11 +199,12 @@ void Song::KeepPath()
 
 void Song::Clear()
 {
-    const std::uint32_t tagEnd = ends_[Year];
-    std::array<std::uint32_t, TextCount> ends{};
+    const Ends kept = AllEnds();
+    const std::uint32_t tagEnd = kept[Year];
+    Ends ends{};
     for (std::size_t index = FileName; index < TextCount; ++index)
-        ends[index] = ends_[index] - tagEnd;
-    Adopt(std::string_view(texts_.get() + tagEnd, ends_.back() - tagEnd), ends);
+        ends[index] = kept[index] - tagEnd;
+    Adopt(std::string_view(Texts(), kept.back()).substr(tagEnd), ends);
 }
 
 std::string Song::GetFullFileName() const
@@ -231,15 +232,23 @@ std::optional<std::string_view> Song::FieldText(std::uint8_t field) const
     }
 }
 
+bool Song::SameTextsThrough(const Song& other, TextIndex last) const
+{
+    for (std::size_t index = 0; index <= last; ++index) {
+        if (End(index) != other.End(index))
+            return false;
+    }
+    return Run(last) == other.Run(last);
+}
+
 bool Song::operator==(const Song& other) const
 {
-    return std::equal(ends_.begin(), ends_.begin() + Year + 1, other.ends_.begin()) && Run(Year) == other.Run(Year);
+    return SameTextsThrough(other, Year);
 }
 
 bool Song::IsSameEntry(const Song& other) const
 {
-    return std::equal(ends_.begin(), ends_.begin() + Folder + 1, other.ends_.begin())
-           && Run(Folder) == other.Run(Folder);
+    return SameTextsThrough(other, Folder);
 }
 
 } // namespace VT

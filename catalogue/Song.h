@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -87,16 +88,31 @@ private:
     // texts first, then the file's, so that comparing songs compares one run of bytes.
     enum TextIndex : std::uint8_t { Title, Artist, Album, Genre, Year, FileName, Folder, Path, Type, TextCount };
 
+    using Ends = std::array<std::uint32_t, TextCount>;
+
+    // A song's block holds where each text ends, then the texts back to back: a song
+    // itself is then small, and the lists that hold many, and sort them, move little.
+    static constexpr std::size_t EndsSize = sizeof(Ends);
+    std::uint32_t End(std::size_t index) const
+    {
+        std::uint32_t end = 0;
+        if (block_)
+            std::memcpy(&end, block_.get() + index * sizeof end, sizeof end);
+        return end;
+    }
+    Ends AllEnds() const;
+    const char* Texts() const { return block_ ? block_.get() + EndsSize : nullptr; }
     std::string_view Text(TextIndex index) const
     {
-        const std::uint32_t start = index == 0 ? 0 : ends_[index - 1];
-        return {texts_.get() + start, ends_[index] - start};
+        const std::uint32_t start = index == 0 ? 0 : End(index - 1);
+        return {Texts() + start, End(index) - start};
     }
     // The texts from the first through `last`, as one run of bytes.
-    std::string_view Run(TextIndex last) const { return {texts_.get(), ends_[last]}; }
+    std::string_view Run(TextIndex last) const { return {Texts(), End(last)}; }
+    bool SameTextsThrough(const Song& other, TextIndex last) const;
     void SetText(TextIndex index, std::string_view text);
     // Takes texts laid out as the block holds them, with their ends.
-    void Adopt(std::string_view texts, const std::array<std::uint32_t, TextCount>& ends);
+    void Adopt(std::string_view texts, const Ends& ends);
 
     // The record's lines at `at`, each text put there by `putText`; returns where they end.
     template <typename PutText>
@@ -109,8 +125,7 @@ private:
     // Before folder or file name change, a path kept as a mark becomes a text of its own.
     void KeepPath();
 
-    std::unique_ptr<char[]> texts_;
-    std::array<std::uint32_t, TextCount> ends_{};
+    std::unique_ptr<char[]> block_; // none while every text is empty
     bool pathIsFullName_ = false;
 };
 
