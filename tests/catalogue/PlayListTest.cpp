@@ -30,6 +30,15 @@ TEST(Song, EqualityComparesTheFiveTagTextsOnlyAndTheSameEntryTheFileToo)
         (changed.*set)("jazz"); // the genre differs in letter case alone
         EXPECT_FALSE(changed == Full);
     }
+    // The same bytes split otherwise between neighbouring texts make another song.
+    Song shifted = Full;
+    shifted.SetTitle("Tit");
+    shifted.SetArtist("leArtist");
+    EXPECT_FALSE(shifted == Full);
+    Song moved = Full;
+    moved.SetFileName("f.mp3/music");
+    moved.SetFolder("/jazz");
+    EXPECT_FALSE(moved.IsSameEntry(Full));
 }
 
 TEST(Song, ClearEmptiesTheTagTextsAndKeepsTheFile)
