@@ -31,8 +31,14 @@ void DragTracker::Forget(const TControl& control)
         Disarm();
 }
 
-bool DragTracker::eventFilter(QObject*, QEvent* event)
+bool DragTracker::eventFilter(QObject* watched, QEvent* event)
 {
+    // A mouse event meets the filter twice: at the window, which keeps track of the
+    // widget that holds the mouse, and then at that widget. Only the widget is kept from
+    // it; a window kept from the release would send every later move to the drag's source.
+    const bool mouse = event->type() == QEvent::MouseMove || event->type() == QEvent::MouseButtonRelease;
+    if (mouse && !watched->isWidgetType())
+        return false;
     switch (event->type()) {
     case QEvent::MouseMove: {
         const auto* move = static_cast<QMouseEvent*>(event);

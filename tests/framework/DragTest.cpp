@@ -123,6 +123,17 @@ TEST_F(Drags, TellTargetsTheyAreEnteredAndLeftAndDropOnlyWhereTheLastAnswerAccep
     }
 }
 
+// After a drop, the pointer's moves reach the control under it again, not the drag's source.
+TEST_F(Drags, GiveTheMouseBackToTheControlUnderItAfterTheDrop)
+{
+    std::vector<std::string> moves;
+    taking.OnMouseMove = [&](TShiftState, int x, int y) { moves.push_back(std::to_string(x) + "," + std::to_string(y)); };
+    DragAndDrop(Rows(), QPoint(20, 5), label.Widget(), QPoint(20, 15));
+    QWidget* window = form.Widget()->window();
+    QTest::mouseMove(window->windowHandle(), window->mapFromGlobal(taking.ClientWidget()->mapToGlobal(QPoint(150, 100))));
+    EXPECT_EQ(moves, std::vector<std::string>{"150,100"});
+}
+
 TEST_F(Drags, LeaveTimersTickingWhileTheButtonIsHeld)
 {
     auto& timer = Make<TTimer>(form);
