@@ -55,6 +55,7 @@ TFileSystemDialog::TFileSystemDialog(int clientWidth, int clientHeight, const st
                                       buttonTop + ButtonHeight},
                                 [this] { CancelClick(); });
 
+    DriveComboBox->OnChange = [this] { RememberShownFolder(); };
     DriveComboBox->SetDirList(DirectoryListBox);
     DirectoryListBox->SetFileList(FileListBox);
     DirectoryListBox->SetDirectory(StartFolder());

@@ -28,9 +28,16 @@ public:
     TSpeedButton* Ok = nullptr;
     TSpeedButton* Cancel = nullptr;
 
+    // The folder the dialog acts on; empty until the first choice of a run.
+    std::string Folder;
+
 protected:
     // The lists start in the process's current folder and keep their folder between uses.
     // The file list takes its mask before it lists that folder, so it lists it only once.
     TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
                       const std::string& fileMask);
+
+    // The folder that the lists show, the one whose files the user saw: also before any
+    // row was clicked and after another drive was chosen.
+    void RememberShownFolder() { Folder = DirectoryListBox->Directory(); }
 };

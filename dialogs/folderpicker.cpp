@@ -8,7 +8,6 @@ TFolderPickerDialog::TFolderPickerDialog(int clientWidth, int clientHeight, cons
 {
     DirectoryListBox->OnClick = [this] { DirectoryListBoxClick(); };
     DirectoryListBox->OnDblClick = [this] { DirectoryListBoxDblClick(); };
-    DriveComboBox->OnChange = [this] { RememberShownFolder(); };
 }
 
 void TFolderPickerDialog::DirectoryListBoxClick()

@@ -14,16 +14,9 @@ public:
     void DirectoryListBoxClick();
     void DirectoryListBoxDblClick();
 
-    // Empty until the first choice of a run.
-    std::string Folder;
-
 protected:
     TFolderPickerDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
                         const std::string& fileMask);
-
-    // OK takes the folder that the lists show, the one whose files the user saw, also
-    // before any row was clicked and after another drive was chosen.
-    void RememberShownFolder() { Folder = DirectoryListBox->Directory(); }
 
 private:
     // The row a double click began on: its first click may already have re-listed the rows.

@@ -54,7 +54,7 @@ void TOpenDlg::FormShow()
 
 void TOpenDlg::FormActivate()
 {
-    Folder = DirectoryListBox->Directory();
+    RememberShownFolder();
     FullPath->SetVisible(Mode == SaveMode);
 }
 
@@ -67,10 +67,7 @@ void TOpenDlg::DirectoryListBoxClick()
     DirectoryListBox->SetDirectory(Folder);
 }
 
-void TOpenDlg::DirectoryListBoxDblClick()
-{
-    Folder = DirectoryListBox->Directory();
-}
+void TOpenDlg::DirectoryListBoxDblClick() { RememberShownFolder(); }
 
 void TOpenDlg::FileListBoxClick()
 {

@@ -27,7 +27,6 @@ public:
     void CancelClick() override;
 
     std::uint8_t Mode = 0;
-    std::string Folder;
     std::string FileName;
     std::string Title;
 

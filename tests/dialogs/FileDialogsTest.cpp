@@ -140,6 +140,9 @@ TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
         for (const std::string& question : questions)
             EXPECT_EQ(question, "Overwrite: Would you like to overwrite the file \"" + std::string(c.name) + "\"?");
     }
+    // After another drive, the file is looked for, and written, where the lists now show.
+    emit static_cast<QComboBox*>(dialog.DriveComboBox->Widget())->activated(0);
+    EXPECT_EQ(dialog.Folder, "/");
 }
 
 // The worker adds one separator to the chosen folder, none to a root that has one.
