@@ -102,6 +102,18 @@ TPopupMenu& AddPopup(TForm& form, TControl& control, std::initializer_list<TActi
     return popup;
 }
 
+// A list's name is shown as it is: "&" would otherwise mark the key of a menu item.
+std::string MenuCaption(const std::string& text)
+{
+    std::string caption;
+    for (const char c : text) {
+        caption += c;
+        if (c == '&')
+            caption += '&';
+    }
+    return caption;
+}
+
 } // namespace
 
 void TAppForm::BuildActions()
@@ -186,7 +198,7 @@ bool TAppForm::SongsSelected() const
 void TAppForm::AddToLastActionUpdate()
 {
     const bool ready = SongsSelected() && !ViewVars.LastAddToName.empty();
-    AddToLastAction->SetCaption(ready ? "Add to \"" + ViewVars.LastAddToName + "\"  " : "Add to ...  ");
+    AddToLastAction->SetCaption(ready ? "Add to \"" + MenuCaption(ViewVars.LastAddToName) + "\"  " : "Add to ...  ");
     AddToLastAction->SetEnabled(ready);
 }
 
@@ -195,21 +207,6 @@ void TAppForm::FindActionExecute()
     AddSourceClick();
 }
 
-namespace {
-
-// A list's name is shown as it is: "&" would otherwise mark the key of a menu item.
-std::string MenuCaption(const std::string& text)
-{
-    std::string caption;
-    for (const char c : text) {
-        caption += c;
-        if (c == '&')
-            caption += '&';
-    }
-    return caption;
-}
-
-} // namespace
 
 // One item per play list, in the pane's order, each adding the selection to its list.
 void TAppForm::FillAddToItems(TMenuItem& menu)

@@ -134,6 +134,9 @@ TEST_F(Commands, TheSongPopupOffersEveryPlayListInThePanesOrder)
     EXPECT_EQ(addTo(), (Strings{"A (0)", "b && c (2)"}));
     Form().AddToPlaylist1->QtAction()->menu()->actions()[1]->trigger();
     EXPECT_EQ(Titles(*Form().PlayListInfos[1].Handle), (Strings{"b & c 1", "b & c 2", "Music 2"}));
+    Form().mp3ListView->SetSelected(0, true);
+    Form().AddToLastActionUpdate();
+    EXPECT_EQ(Form().AddToLastAction->Caption(), "Add to \"b && c\"  ");
 }
 
 TEST_F(Commands, TheAddButtonPopsUpThePlayListsLeftOfThePointer)
