@@ -2,6 +2,7 @@
 
 #include "framework/TAction.h"
 #include "framework/TApplication.h"
+#include "framework/TForm.h"
 
 #include <QAction>
 #include <QWidget>
@@ -29,6 +30,10 @@ TAction& TActionList::Add()
 
 void TActionList::UpdateActions()
 {
+    // A hidden form's commands show nowhere; a closing window's are left alone while its
+    // data is saved on another thread.
+    if (!form_.Visible())
+        return;
     for (TAction* action : actions_)
         action->Update();
 }

@@ -8,7 +8,7 @@ class TAction;
 class TForm;
 
 // The actions of a form. Their short-cuts work while the form is active and enabled, and
-// the application runs their update handlers whenever it goes idle.
+// the application runs their update handlers whenever it goes idle while the form shows.
 class TActionList : public TComponent {
 public:
     explicit TActionList(TForm& form);

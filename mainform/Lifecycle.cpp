@@ -62,18 +62,14 @@ void TAppForm::LoadPlayLists(std::optional<std::vector<VT::PlayList>> read)
 }
 
 // The lists are written off the main thread, its event loop turning meanwhile, and
-// nothing changes them on the way: the framework refuses the close box of a disabled
-// window and holds worker steps while the window closes; the window is hidden first, so
-// no input reaches it, and the loop takes none; the window's timers only move, colour
-// and scroll controls. The save changes no more than each list's note of its file, for
-// which it may give a list that an undo state shares a copy of its own; the commands'
-// update, the one reader of the shown list left on the main thread, ends first, as the
-// window does not come back.
+// nothing reads or changes them there on the way: the framework refuses the close box of
+// a disabled window, holds worker steps while the window closes and updates no command
+// of a hidden window; the window is hidden first, so no input reaches it, and the loop
+// takes none; the window's timers only move, colour and scroll controls.
 void TAppForm::FormClose(TCloseAction&)
 {
     SaveOptions();
     Hide();
-    Application->RemoveActionList(*Actions);
     RunWhileAnswering([this] {
         SavePlayLists();
         SaveSources();
