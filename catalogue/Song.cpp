@@ -24,6 +24,13 @@ std::uint32_t CheckedEnd(std::size_t end)
     return static_cast<std::uint32_t>(end);
 }
 
+// True when the path is the folder, the separator and the file name.
+bool JoinsFolderAndName(std::string_view path, std::string_view folder, std::string_view fileName)
+{
+    return path.size() == folder.size() + 1 + fileName.size() && path.starts_with(folder)
+           && path[folder.size()] == Platform::Separator && path.ends_with(fileName);
+}
+
 } // namespace
 
 Song::Song(const Song& other) : pathIsFullName_(other.pathIsFullName_)
@@ -109,9 +116,7 @@ void Song::Read(Platform::LineReader& input)
             // Folder and file name come before the path in the record.
             const std::string_view fileName(gathered.data() + ends[FileName - 1], ends[FileName] - ends[FileName - 1]);
             const std::string_view folder(gathered.data() + ends[FileName], ends[Folder] - ends[FileName]);
-            pathIsFullName = line->text.size() == folder.size() + 1 + fileName.size()
-                              && line->text.starts_with(folder) && line->text[folder.size()] == Platform::Separator
-                              && line->text.ends_with(fileName);
+            pathIsFullName = JoinsFolderAndName(line->text, folder, fileName);
             if (!pathIsFullName)
                 gathered.append(line->text);
         } else {
@@ -174,17 +179,9 @@ std::string Song::GetPath() const { return pathIsFullName_ ? GetFullFileName() :
 
 void Song::SetPath(std::string_view text) { AdoptPath(text); }
 
-bool Song::IsFullFileName(std::string_view path) const
-{
-    const std::string_view folder = Text(Folder);
-    const std::string_view fileName = Text(FileName);
-    return path.size() == folder.size() + 1 + fileName.size() && path.starts_with(folder)
-           && path[folder.size()] == Platform::Separator && path.ends_with(fileName);
-}
-
 void Song::AdoptPath(std::string_view path)
 {
-    const bool full = IsFullFileName(path);
+    const bool full = JoinsFolderAndName(path, Text(Folder), Text(FileName));
     SetText(Path, full ? std::string_view() : path);
     pathIsFullName_ = full;
 }

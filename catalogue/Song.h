@@ -118,7 +118,6 @@ private:
     template <typename PutText>
     char* PutRecord(char* at, PutText putText) const;
 
-    bool IsFullFileName(std::string_view path) const;
     // Stores the path, or only the mark that it is the full file name: most paths are,
     // and a large list then keeps one text less per song.
     void AdoptPath(std::string_view path);
