@@ -130,13 +130,12 @@ std::vector<std::size_t> Filter::Select(const PlayList& input, bool all) const
     return positions;
 }
 
-std::vector<std::size_t> Filter::Apply(const PlayList& input, PlayList& output, bool all) const
+void Filter::Apply(const PlayList& input, PlayList& output, bool all) const
 {
-    std::vector<std::size_t> positions = Select(input, all);
+    const std::vector<std::size_t> positions = Select(input, all);
     output.songs.reserve(output.songs.size() + positions.size());
     for (const std::size_t at : positions)
         output.songs.push_back(input.songs[at]);
-    return positions;
 }
 
 } // namespace VT

@@ -55,8 +55,8 @@ public:
     // A filter without criteria selects nothing. Copies no song, so that a view can show
     // the selected songs where they stand.
     std::vector<std::size_t> Select(const PlayList& input, bool all) const;
-    // Appends to `output` a copy of every song Select picks; returns their positions.
-    std::vector<std::size_t> Apply(const PlayList& input, PlayList& output, bool all) const;
+    // Appends to `output` a copy of every song Select picks.
+    void Apply(const PlayList& input, PlayList& output, bool all) const;
 
 private:
     std::vector<Criteria> criteria_;

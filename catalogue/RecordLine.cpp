@@ -20,7 +20,7 @@ constexpr bool WordHasByte(std::uint64_t word, unsigned char byte)
     return ((x - EveryByte) & ~x & EveryTopBit) != 0;
 }
 
-// Runs over every byte of every list file written, so the breaks it looks for are fixed
+// Runs over every byte of every M3U file written, so the breaks it looks for are fixed
 // when it is compiled and it looks at eight bytes at a time.
 template <bool CarriageReturnToo>
 bool IsBreak(char byte)
@@ -69,11 +69,6 @@ char* MakeRoom(std::string& output, std::size_t size)
 } // namespace
 
 char* PutRecordText(char* at, std::string_view text) { return PutWithBreaksAsBlanks<false>(at, text); }
-
-void AppendRecordText(std::string& output, std::string_view text)
-{
-    PutRecordText(MakeRoom(output, text.size()), text);
-}
 
 void AppendRecordLine(std::string& output, std::string_view text)
 {

@@ -13,11 +13,8 @@ namespace VT {
 // return is line content to the reader, so it is kept and the text reads back as it was.
 void AppendRecordLine(std::string& output, std::string_view text);
 
-// The same for a part of a line.
-void AppendRecordText(std::string& output, std::string_view text);
-
-// Writes the text as AppendRecordText does at `at`, where room for it was made, and
-// returns where it ends; PutLineEnd does the same for a line end. A record of many
+// Writes the text of such a line at `at`, where room for it was made, and returns
+// where it ends; PutLineEnd does the same for a line end. A record of many
 // lines is written this way into room made for all of them at once.
 char* PutRecordText(char* at, std::string_view text);
 inline char* PutLineEnd(char* at)

@@ -73,32 +73,42 @@ Song::Ends Song::AllEnds() const
     return ends;
 }
 
+std::unique_ptr<char[]> Song::NewBlock(const Ends& ends)
+{
+    if (ends.back() == 0)
+        return nullptr;
+    auto block = std::make_unique_for_overwrite<char[]>(EndsSize + ends.back());
+    std::memcpy(block.get(), ends.data(), EndsSize);
+    return block;
+}
+
 void Song::Adopt(std::string_view texts, const Ends& ends)
 {
-    std::unique_ptr<char[]> block;
-    if (!texts.empty()) {
-        block = std::make_unique_for_overwrite<char[]>(EndsSize + texts.size());
-        std::memcpy(block.get(), ends.data(), EndsSize);
-        std::memcpy(block.get() + EndsSize, texts.data(), texts.size());
-    }
-    block_ = std::move(block);
+    block_ = NewBlock(ends);
+    if (block_)
+        texts.copy(block_.get() + EndsSize, texts.size());
 }
 
 void Song::SetText(TextIndex index, std::string_view text)
 {
-    // Built beside the old block before it goes: the text may lie in it.
     Ends ends = AllEnds();
+    const std::string_view old(Texts(), ends.back());
     const std::uint32_t start = index == 0 ? 0 : ends[index - 1];
     const std::uint32_t oldEnd = ends[index];
-    const std::uint32_t total = CheckedEnd(std::size_t{ends.back()} - (oldEnd - start) + text.size());
+    // The texts together must stay countable in the ends' 32 bits.
+    CheckedEnd(std::size_t{old.size()} - (oldEnd - start) + text.size());
     const auto newEnd = static_cast<std::uint32_t>(start + text.size());
-    std::string texts;
-    texts.reserve(total);
-    const std::string_view old(Texts(), ends.back());
-    texts.append(old.substr(0, start)).append(text).append(old.substr(oldEnd));
     for (std::size_t i = index; i < TextCount; ++i)
         ends[i] = ends[i] - oldEnd + newEnd;
-    Adopt(texts, ends);
+    // Built beside the old block before it goes: the text may lie in it.
+    std::unique_ptr<char[]> block = NewBlock(ends);
+    if (block) {
+        char* texts = block.get() + EndsSize;
+        old.copy(texts, start);
+        text.copy(texts + start, text.size());
+        old.substr(oldEnd).copy(texts + newEnd, old.size() - oldEnd);
+    }
+    block_ = std::move(block);
 }
 
 void Song::Read(Platform::LineReader& input)

@@ -111,6 +111,8 @@ private:
     std::string_view Run(TextIndex last) const { return {Texts(), End(last)}; }
     bool SameTextsThrough(const Song& other, TextIndex last) const;
     void SetText(TextIndex index, std::string_view text);
+    // A block with room for texts that end at `ends`, the ends written; none for no texts.
+    static std::unique_ptr<char[]> NewBlock(const Ends& ends);
     // Takes texts laid out as the block holds them, with their ends.
     void Adopt(std::string_view texts, const Ends& ends);
 

@@ -96,7 +96,7 @@ TEST(FilterCriteria, AnUnknownFieldOrOperatorNeverMatches)
         EXPECT_FALSE(Matches(field, NoOperator, "abc", "abc")) << int(field);
 }
 
-Song Titled(const std::string& title, const std::string& artist = "")
+Song TitleAndArtist(const std::string& title, const std::string& artist = "")
 {
     return Make({.title = title, .artist = artist});
 }
@@ -110,7 +110,7 @@ Strings Selected(const Filter& filter, const PlayList& input, bool all)
 
 TEST(FilterApply, WithoutCriteriaSelectsNothingAndEmptyTextsCountAsMatched)
 {
-    const PlayList input = ListOf("in", {Titled("one"), Titled(""), Titled("three")});
+    const PlayList input = ListOf("in", {TitleAndArtist("one"), TitleAndArtist(""), TitleAndArtist("three")});
     for (bool all : {true, false}) {
         EXPECT_TRUE(Selected(Filter(), input, all).empty());
         const Filter emptyTexts({Filter::Criteria(Filter::Title, Filter::Is, ""),
@@ -122,8 +122,8 @@ TEST(FilterApply, WithoutCriteriaSelectsNothingAndEmptyTextsCountAsMatched)
 
 TEST(FilterApply, AllNeedsEveryCriterionAndAnyNeedsOne)
 {
-    const PlayList input = ListOf("in", {Titled("Love Me", "Queen"), Titled("Love", "Other"),
-                                                      Titled("Hate", "QUEEN"), Titled("Hate", "Other")});
+    const PlayList input = ListOf("in", {TitleAndArtist("Love Me", "Queen"), TitleAndArtist("Love", "Other"),
+                                                      TitleAndArtist("Hate", "QUEEN"), TitleAndArtist("Hate", "Other")});
     Filter filter;
     filter = {Filter::Criteria(Filter::Title, Filter::Contains, "love"),
               Filter::Criteria(Filter::Artist, Filter::Is, "queen")};
@@ -134,15 +134,15 @@ TEST(FilterApply, AllNeedsEveryCriterionAndAnyNeedsOne)
     EXPECT_EQ(Selected(filter, input, false), (Strings{"Love Me", "Love"}));
 }
 
-TEST(FilterApply, AppendsCopiesInInputOrderAfterWhatTheOutputHeldAndTellsWhereEachStood)
+TEST(FilterApply, AppendsCopiesInInputOrderAfterWhatTheOutputHeldAndSelectTellsWhereEachStood)
 {
     const Song located = Make({.title = "Love A", .fileName = "a.mp3", .folder = "music"});
-    const PlayList input = ListOf("in", {located, Titled("Hate"), located, Titled("LOVE B")});
-    PlayList output = ListOf("out", {Titled("earlier")});
-    const std::vector<std::size_t> positions =
-        Filter({Filter::Criteria(Filter::Title, Filter::Contains, "love")}).Apply(input, output, true);
+    const PlayList input = ListOf("in", {located, TitleAndArtist("Hate"), located, TitleAndArtist("LOVE B")});
+    PlayList output = ListOf("out", {TitleAndArtist("earlier")});
+    const Filter filter({Filter::Criteria(Filter::Title, Filter::Contains, "love")});
+    filter.Apply(input, output, true);
     EXPECT_EQ(Titles(output), (Strings{"earlier", "Love A", "Love A", "LOVE B"}));
-    EXPECT_EQ(positions, (std::vector<std::size_t>{0, 2, 3}));
+    EXPECT_EQ(filter.Select(input, true), (std::vector<std::size_t>{0, 2, 3}));
     EXPECT_TRUE(output.songs[2].IsSameEntry(located));
 }
 
