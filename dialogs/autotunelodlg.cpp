@@ -166,15 +166,22 @@ int TAutoTuneloDialog::Execute(VT::ListPtr list)
     return ShowModal();
 }
 
-VT::PlayList TAutoTuneloDialog::BuildPlayList() const
+VT::Filter TAutoTuneloDialog::TickedFilter() const
 {
     std::vector<VT::Filter::Criteria> ticked;
     for (std::size_t i = 0; i < Criteria.size(); ++i) {
         if (Ticks[i])
             ticked.push_back(Criteria[i]);
     }
+    return VT::Filter(std::move(ticked));
+}
+
+bool TAutoTuneloDialog::AllMustMatch() const { return LogicCheckCombo->ItemIndex() == AllEntry; }
+
+VT::PlayList TAutoTuneloDialog::BuildPlayList() const
+{
     VT::PlayList built;
-    VT::Filter(std::move(ticked)).Apply(*SearchList, built, LogicCheckCombo->ItemIndex() == AllEntry);
+    TickedFilter().Apply(*SearchList, built, AllMustMatch());
     built.SetName(PlayListName->Text());
     return built;
 }
@@ -352,10 +359,9 @@ void TAutoTuneloDialog::ClearClick()
 
 void TAutoTuneloDialog::OkClick()
 {
-    const VT::PlayList built = BuildPlayList();
     if (std::find(Ticks.begin(), Ticks.end(), true) == Ticks.end())
         MessageDialog->ShowMessage(NoCriteriaMessage);
-    else if (built.songs.empty())
+    else if (TickedFilter().Select(*SearchList, AllMustMatch()).empty())
         MessageDialog->ShowMessage(NoSongsMessage);
     else
         SetModalResult(mrOk);

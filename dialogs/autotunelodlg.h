@@ -82,6 +82,10 @@ private:
     void BuildMatchLine();
     void BuildButtons();
 
+    // The ticked criteria, and whether a song must meet all of them or one.
+    VT::Filter TickedFilter() const;
+    bool AllMustMatch() const;
+
     // A Type or Logic entry's text; empty for a number that names no entry.
     static std::string EntryText(TComboBox& box, std::uint8_t index);
     // The entry a stored number stands for; -1, no choice, for one that names none.
