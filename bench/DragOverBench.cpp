@@ -13,8 +13,6 @@ namespace {
 constexpr std::int64_t FullSize = 1'000;
 constexpr std::int64_t SmokeSize = 10;
 constexpr std::int64_t SongsPerPlayList = 10;
-// The framework's drag helper moves the pointer in this many steps.
-constexpr int MovesPerDrag = 4;
 
 // A source of ten songs per play list, all of them selected, and `count` play lists, with
 // a drag from the song view under way.
@@ -49,7 +47,7 @@ void DragOverPlayLists(benchmark::State& state)
             TestSupport::DragTo(pane, window.Row(row));
             QApplication::processEvents();
         });
-        state.SetIterationTime(seconds / MovesPerDrag);
+        state.SetIterationTime(seconds / TestSupport::DragSteps);
     }
     state.counters["selected"] = window.form.mp3ListView->SelCount();
     // The row the last move highlighted: the drag was under way throughout.

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr TKey VK_F10 = VK_F1 + 9;
-
 // One action of a shown form; it runs while `allowed` holds, and counts its runs.
 class Actions : public OnAForm {
 protected:

@@ -43,7 +43,7 @@ TEST_P(WithoutADisplay, TheProgramSaysSoInOneLineAndEndsWithOne)
 
 INSTANTIATE_TEST_SUITE_P(Environments, WithoutADisplay,
                          ::testing::Values(Environment{"NoDisplaySet", {}},
-                                           Environment{"NoServerBehindTheDisplay", {{"DISPLAY", ":99"}}},
+                                           Environment{"NoServerBehindTheDisplay", {{"DISPLAY", ":65000"}}},
                                            Environment{"XcbWithoutAServer", {{"QT_QPA_PLATFORM", "xcb"}}}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -83,9 +83,8 @@ void DragTo(QWidget* over, const QPoint& to)
 {
     const QPoint start = lastGlobal;
     const QPoint end = over->mapToGlobal(to);
-    constexpr int steps = 4;
-    for (int step = 1; step <= steps; ++step) {
-        lastGlobal = start + (end - start) * step / steps;
+    for (int step = 1; step <= DragSteps; ++step) {
+        lastGlobal = start + (end - start) * step / DragSteps;
         QTest::mouseMove(pressedWindow->windowHandle(), InPressedWindow(lastGlobal));
     }
 }

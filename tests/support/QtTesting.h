@@ -30,6 +30,7 @@ void MoveMouse(QWidget* widget, const QPoint& at);
 // A drag with the left button as the desktop delivers it, through the window of the pressed
 // widget, which keeps the mouse until the release: a press, moves in small steps, a release.
 // Points are in the coordinates of the widget named with each.
+inline constexpr int DragSteps = 4; // the moves of each DragTo
 void PressLeft(QWidget* source, const QPoint& from);
 void DragTo(QWidget* over, const QPoint& to);
 void ReleaseLeft(QWidget* over, const QPoint& at);
