@@ -5,21 +5,21 @@
 #include "framework/HelpViewer.h"
 #include "framework/Shell.h"
 #include "framework/TApplication.h"
-#include "platform/File.h"
-#include "platform/FolderListing.h"
+#include "mainform/ProgramFolder.h"
+#include "platform/Descriptor.h"
 
 namespace {
 
 bool OpensForReading(const std::string& path)
 {
-    return Platform::IsRegularFile(path) && Platform::File(std::fopen(path.c_str(), "rb")) != nullptr;
+    return Platform::OpenRegularFileForReading(path) != nullptr;
 }
 
 } // namespace
 
 void TAppForm::HelpActionExecute()
 {
-    Application->SetHelpFile(ViewVars.ProgramFolder + "vesktunelo.hlp");
+    Application->SetHelpFile(ViewVars.ProgramFolder + HelpFileName);
     Application->HelpCommand(HELP_FINDER, 0);
 }
 

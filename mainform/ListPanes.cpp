@@ -20,15 +20,10 @@ std::string TAppForm::ListEntryText(VT::ListPtr list) const
     return list->GetName() + " (" + SongCount(list) + ")";
 }
 
-void TAppForm::AddSourceEntry(VT::ListPtr source)
-{
-    SourceListBox->Items().Add(ListEntryText(source));
-}
-
 void TAppForm::AppendSource(VT::ListPtr source)
 {
     SourceInfos.push_back(ListInfo{source, source->GetName(), {}});
-    AddSourceEntry(source);
+    SourceListBox->Items().Add(ListEntryText(source));
 }
 
 std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
@@ -67,8 +62,6 @@ void TAppForm::SortPlayLists()
         UpdatePlayListEntry(row);
     if (selectedList.IsList())
         PlaylistListBox->SetItemIndex(PlayListRow(selectedList));
-    if (Model.GetMode() == VT::Manager::PlayListShown)
-        ViewVars.ShownIndex = ShownRow();
     UpdateListArrow();
 }
 
@@ -97,11 +90,6 @@ std::string TAppForm::MakeUniqueListName(const std::string& requested) const
     for (const ListInfo& info : PlayListInfos)
         names.push_back(info.Handle->GetName());
     return UniqueListName(requested, names);
-}
-
-bool TAppForm::IsSourceIndex(std::int32_t row) const
-{
-    return row >= 0 && row < SourceListBox->Items().Count();
 }
 
 bool TAppForm::IsPlayListIndex(std::int32_t row) const
@@ -171,7 +159,6 @@ void TAppForm::ShowList(Pane pane, std::int32_t row)
     box.SetItemIndex(row);
     PaneBox(pane == Pane::Sources ? Pane::PlayLists : Pane::Sources).SetItemIndex(-1);
     PlaceArrow(row, box);
-    ViewVars.ShownIndex = row;
 }
 
 void TAppForm::SelectSource(std::int32_t row)

@@ -91,11 +91,6 @@ void TAppForm::ToolBoxShowSearch()
     ChangeToolBoxState(SearchBoxShown);
 }
 
-void TAppForm::ToolBoxShowQuickHelp()
-{
-    ChangeToolBoxState(QuickHelpShown);
-}
-
 void TAppForm::ToolBoxHideAll()
 {
     ChangeToolBoxState(AllHidden);

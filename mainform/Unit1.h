@@ -45,9 +45,6 @@ struct ListViewVars {
     std::string ProgramFolder;
     std::int32_t ScrollDirection = 0;
     std::string LastAddToName;
-    // The row of the shown list in its pane when it was last shown; -1 for none. The
-    // shown list itself is always found by its handle (ShownRow), never by this number.
-    std::int32_t ShownIndex = -1;
 };
 
 // The main window: the song view, the two list panes, the search box and the tool box.
@@ -80,7 +77,6 @@ public:
     void LayoutViewPanel();
     void FormResize();
     void ToolBoxShowSearch();
-    void ToolBoxShowQuickHelp();
     void ToolBoxHideAll();
     void ToolBoxAnimateTimer();
     void ShowSearchBoxActionExecute();
@@ -120,7 +116,6 @@ public:
 
     // ---- List panes (ListPanes.cpp)
     std::string ListEntryText(VT::ListPtr list) const;
-    void AddSourceEntry(VT::ListPtr source);
     // The source's record and its pane entry, together, so that the two stay in step.
     void AppendSource(VT::ListPtr source);
     std::int32_t AddPlayListEntry(VT::ListPtr playList);
@@ -128,7 +123,6 @@ public:
     void SortPlayLists();
     std::int32_t FindPlayListInfo(const std::string& name) const;
     std::string MakeUniqueListName(const std::string& requested) const;
-    bool IsSourceIndex(std::int32_t row) const;
     bool IsPlayListIndex(std::int32_t row) const;
     void SelectSource(std::int32_t row);
     void SelectPlayList(std::int32_t row);

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     try {
         Application->Initialize();
-        Application->SetHelpFile(FolderOf(Application->ExeName()) + "vesktunelo.hlp");
+        Application->SetHelpFile(FolderOf(Application->ExeName()) + HelpFileName);
         Application->SetTitle("Vesk Tunelo");
         CreateWindows();
         Application->Run();

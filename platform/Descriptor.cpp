@@ -33,4 +33,16 @@ Descriptor OpenRegularFile(const std::string& path, int flags, off_t& size)
     return file;
 }
 
+File OpenRegularFileForReading(const std::string& path)
+{
+    off_t size = 0;
+    Descriptor descriptor = OpenRegularFile(path, O_RDONLY, size);
+    if (!descriptor)
+        return nullptr;
+    File file(::fdopen(descriptor.Get(), "rb"));
+    if (file)
+        descriptor.Release();
+    return file;
+}
+
 } // namespace Platform

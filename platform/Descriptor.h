@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/File.h"
+
 #include <string>
 #include <utility>
 
@@ -16,6 +18,8 @@ public:
     ~Descriptor();
 
     int Get() const { return descriptor_; }
+    // Hands the descriptor over to whoever closes it from now on.
+    int Release() { return std::exchange(descriptor_, -1); }
     explicit operator bool() const { return descriptor_ >= 0; }
     // A failed close can mean lost data on some file systems, so it counts.
     bool Close();
@@ -27,5 +31,8 @@ private:
 // Opens a regular file with the access `flags` (O_RDONLY, O_WRONLY, O_RDWR) and gives its
 // size; closed again when it is anything else, and nothing when it cannot be opened.
 Descriptor OpenRegularFile(const std::string& path, int flags, off_t& size);
+
+// The same, for reading, as a C file.
+File OpenRegularFileForReading(const std::string& path);
 
 } // namespace Platform

@@ -41,12 +41,6 @@ std::optional<std::vector<std::string>> ListFolder(const std::string& folder)
 
 bool CanNameFile(std::string_view path) { return path.find('\0') == std::string_view::npos; }
 
-bool IsRegularFile(const std::string& path)
-{
-    std::error_code error;
-    return CanNameFile(path) && std::filesystem::is_regular_file(path, error);
-}
-
 bool IsSameFile(const std::string& a, const std::string& b)
 {
     std::error_code error;

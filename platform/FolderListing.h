@@ -15,9 +15,6 @@ std::optional<std::vector<std::string>> ListFolder(const std::string& folder);
 // so such a path would reach another file than the one it spells.
 bool CanNameFile(std::string_view path);
 
-// True when the path names a regular file (symbolic links followed).
-bool IsRegularFile(const std::string& path);
-
 // True when both paths reach one existing file, as two spellings of a name that differ
 // in letter case do on a file system that ignores it.
 bool IsSameFile(const std::string& a, const std::string& b);

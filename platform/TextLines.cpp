@@ -1,6 +1,6 @@
 #include "platform/TextLines.h"
 
-#include "platform/FolderListing.h"
+#include "platform/Descriptor.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,9 +9,7 @@ namespace Platform {
 
 bool LineReader::OpenFile(const std::string& path, std::size_t block)
 {
-    if (!IsRegularFile(path))
-        return false;
-    file_.reset(std::fopen(path.c_str(), "rb"));
+    file_ = OpenRegularFileForReading(path);
     if (!file_)
         return false;
     // Taken before the first byte is read, so that a change made while reading shows.

@@ -1,5 +1,6 @@
 #include "platform/WholeFile.h"
 
+#include "platform/Descriptor.h"
 #include "platform/File.h"
 #include "platform/FolderListing.h"
 #include "platform/Separator.h"
@@ -99,16 +100,12 @@ std::optional<FileIdentity> IdentityOf(const struct stat& status)
 
 std::optional<std::string> ReadWholeFile(const std::string& path)
 {
-    if (!IsRegularFile(path))
-        return std::nullopt;
-    File file(std::fopen(path.c_str(), "rb"));
+    const File file = OpenRegularFileForReading(path);
     if (!file)
         return std::nullopt;
     std::string content;
-    std::error_code error;
-    const auto size = std::filesystem::file_size(path, error);
-    if (!error)
-        content.resize(static_cast<std::size_t>(size));
+    if (const std::optional<FileIdentity> identity = IdentityOf(file.get()))
+        content.resize(static_cast<std::size_t>(identity->size));
     std::size_t filled = std::fread(content.data(), 1, content.size(), file.get());
     content.resize(filled);
     // The size may have changed since it was asked; read whatever follows too.
