@@ -4,6 +4,7 @@
 
 #include "dialogs/messagebox.h"
 #include "dialogs/namelistform.h"
+#include "framework/ControlBuilding.h"
 #include "framework/PictureButton.h"
 
 #include <algorithm>
@@ -21,21 +22,6 @@ constexpr const char* NoCriteriaMessage =
     "defined the criteria.";
 constexpr const char* NoSongsMessage =
     "There were no songs found that match your criteria. Use different criteria or press cancel";
-
-void Hinted(TControl& control, const std::string& hint)
-{
-    control.SetHint(hint);
-    control.SetShowHint(true);
-}
-
-TLabel& MakeLabel(TControl& parent, int left, int top, const std::string& caption)
-{
-    auto& label = Make<TLabel>(parent);
-    label.SetLeft(left);
-    label.SetTop(top);
-    label.SetCaption(caption);
-    return label;
-}
 
 TListColumn& AddColumn(TListView& view, const std::string& caption, int width)
 {
@@ -84,7 +70,7 @@ void TAutoTuneloDialog::BuildNameGroup()
     PlayListName = &Make<TEdit>(*NameGroup);
     PlayListName->SetBounds(104, 18, 200, 21);
     PlayListName->SetMaxLength(ListNameLength);
-    Hinted(*PlayListName, "Type the name of the play list to be created");
+    ShowHintOf(*PlayListName, "Type the name of the play list to be created");
     SearchingInLabel = &MakeLabel(*this, 10, 62, "Searching in:");
     SearchingIn = &MakeLabel(*this, 92, 62, "");
 }
@@ -96,20 +82,20 @@ void TAutoTuneloDialog::BuildCriteriaGroup()
     CriteriaGroup->SetCaption(" 2. Define the criteria ");
     Type = &MakeList(*CriteriaGroup, TRect{8, 22, 92, 43}, {"Title", "Artist", "Album", "Date ", "Genre", "File Name"},
                      [this] { TypeChange(); });
-    Hinted(*Type, "Choose what category you are searching in");
+    ShowHintOf(*Type, "Choose what category you are searching in");
     Logic = &MakeList(*CriteriaGroup, TRect{98, 22, 216, 43},
                       {"Contains", "Does Not Contain", "Is", "Is Not", "Starts With", "Ends With"},
                       [this] { LogicChange(); });
-    Hinted(*Logic, "Choose how you want to search");
+    ShowHintOf(*Logic, "Choose how you want to search");
     Text = &Make<TEdit>(*CriteriaGroup);
     Text->SetBounds(222, 22, 120, 21);
     Text->SetMaxLength(CriterionTextLength);
     Text->OnChange = [this] { TextChange(); };
     Text->OnKeyUp = [this](TKey& key, TShiftState shift) { TextKeyUp(key, shift); };
-    Hinted(*Text, "Type here for what you are searching for");
+    ShowHintOf(*Text, "Type here for what you are searching for");
     CreateCriteria =
         &MakePictureButton(*CriteriaGroup, ":/create.jpg", TRect{348, 18, 398, 46}, [this] { CreateCriteriaClick(); });
-    Hinted(*CreateCriteria, "Create the specified criteria");
+    ShowHintOf(*CreateCriteria, "Create the specified criteria");
 }
 
 void TAutoTuneloDialog::BuildCriteriaList()
@@ -120,7 +106,7 @@ void TAutoTuneloDialog::BuildCriteriaList()
     CriteriaList->SetGridLines(true);
     CriteriaList->SetMultiSelect(true);
     CriteriaList->SetHideSelection(false);
-    Hinted(*CriteriaList,
+    ShowHintOf(*CriteriaList,
            "Shows all criteria. Click on one to select and modify. Press delete key to delete selected criteria");
     const int boxWidth = 18;
     const int categoryWidth = 80;
@@ -148,16 +134,16 @@ void TAutoTuneloDialog::BuildMatchLine()
     LogicCheckCombo = &MakeList(*this, TRect{126, 326, 182, 347}, {"Any", "All"}, nullptr);
     CriteriaLabel = &MakeLabel(*this, 188, 330, "criteria.");
     for (TControl* control : std::initializer_list<TControl*>{MatchLabel, LogicCheckCombo, CriteriaLabel})
-        Hinted(*control, MatchHint);
+        ShowHintOf(*control, MatchHint);
 }
 
 void TAutoTuneloDialog::BuildButtons()
 {
     Ok = &MakePictureButton(*this, ":/ok.jpg", TRect{8, 360, 83, 385}, [this] { OkClick(); });
-    Hinted(*Ok, "Create a new play list using the defined criteria");
+    ShowHintOf(*Ok, "Create a new play list using the defined criteria");
     Cancel = &MakePictureButton(*this, ":/cancel.jpg", TRect{91, 360, 166, 385}, [this] { CancelClick(); });
     Clear = &MakePictureButton(*this, ":/cleargreen.jpg", TRect{337, 360, 412, 385}, [this] { ClearClick(); });
-    Hinted(*Clear, "Removes all criteria");
+    ShowHintOf(*Clear, "Removes all criteria");
 }
 
 int TAutoTuneloDialog::Execute(VT::ListPtr list)

@@ -8,6 +8,7 @@
 #include "dialogs/foldercreatethread.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/selectfolder.h"
+#include "framework/ControlBuilding.h"
 #include "framework/FolderPath.h"
 #include "framework/PictureButton.h"
 #include "mainform/Unit1.h"
@@ -21,15 +22,6 @@ TCreateFolderForm* CreateFolderForm = nullptr;
 namespace {
 
 constexpr int LineWidth = 350;
-
-TLabel& PlaceLabel(TControl& parent, const TRect& bounds, const std::string& caption)
-{
-    auto& label = Make<TLabel>(parent);
-    label.SetAutoSize(false);
-    label.SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-    label.SetCaption(caption);
-    return label;
-}
 
 } // namespace
 
@@ -45,12 +37,9 @@ TCreateFolderForm::TCreateFolderForm()
     BuildNameGroup();
     BuildLocationGroup();
     BuildRunControls();
-    for (auto [control, hint] : {std::pair<TControl*, const char*>{FolderNameEdit, "Tyoe the name of the folder to be created"},
-                                 {Browse, "Browse for a location to put the folder to be created in"},
-                                 {Ok, "Create the folder"}}) {
-        control->SetHint(hint);
-        control->SetShowHint(true);
-    }
+    ShowHintOf(*FolderNameEdit, "Tyoe the name of the folder to be created");
+    ShowHintOf(*Browse, "Browse for a location to put the folder to be created in");
+    ShowHintOf(*Ok, "Create the folder");
 }
 
 void TCreateFolderForm::BuildNameGroup()
@@ -58,7 +47,7 @@ void TCreateFolderForm::BuildNameGroup()
     NameGroup = &Make<TGroupBox>(*this);
     NameGroup->SetBounds(8, 4, 523, 50);
     NameGroup->SetCaption(" 1. Specify the new folder name ");
-    NameLabel = &PlaceLabel(*NameGroup, TRect{10, 22, 90, 38}, "Folder Name:");
+    NameLabel = &MakeFixedLabel(*NameGroup, TRect{10, 22, 90, 38}, "Folder Name:");
     FolderNameEdit = &Make<TEdit>(*NameGroup);
     FolderNameEdit->SetBounds(100, 18, 413, 21);
 }
@@ -69,16 +58,16 @@ void TCreateFolderForm::BuildLocationGroup()
     LocationGroup->SetBounds(8, 58, 523, 58);
     LocationGroup->SetCaption(" 2. Find a location to place new folder in ");
     Browse = &MakePictureButton(*LocationGroup, ":/browse.jpg", TRect{10, 20, 85, 45}, [this] { BrowseClick(); });
-    LocationLabel = &PlaceLabel(*LocationGroup, TRect{96, 25, 190, 41}, "Folder Location:");
-    FolderPathLabel = &PlaceLabel(*LocationGroup, TRect{200, 25, 513, 41}, "No folder location, click on Browse.");
+    LocationLabel = &MakeFixedLabel(*LocationGroup, TRect{96, 25, 190, 41}, "Folder Location:");
+    FolderPathLabel = &MakeFixedLabel(*LocationGroup, TRect{200, 25, 513, 41}, "No folder location, click on Browse.");
 }
 
 void TCreateFolderForm::BuildRunControls()
 {
-    PLabel = &PlaceLabel(*this, TRect{8, 124, 8 + LineWidth, 140}, "Creating Folder:");
+    PLabel = &MakeFixedLabel(*this, TRect{8, 124, 8 + LineWidth, 140}, "Creating Folder:");
     ProgressBar = &Make<TProgressBar>(*this);
     ProgressBar->SetBounds(8, 144, LineWidth, 18);
-    CreateInfoLabel = &PlaceLabel(*this, TRect{8, 168, 8 + LineWidth, 184}, "");
+    CreateInfoLabel = &MakeFixedLabel(*this, TRect{8, 168, 8 + LineWidth, 184}, "");
     Ok = &MakePictureButton(*this, ":/ok.jpg", TRect{372, 168, 447, 193}, [this] { OkClick(); });
     Cancel = &MakePictureButton(*this, ":/cancel.jpg", TRect{456, 168, 531, 193}, [this] { CancelClick(); });
     ShowRunning(false);

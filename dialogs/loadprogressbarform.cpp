@@ -2,6 +2,7 @@
 
 #include "dialogs/loadprogressbarform.h"
 
+#include "framework/ControlBuilding.h"
 #include "framework/PictureButton.h"
 
 TLoadProgressBar* LoadProgressBar = nullptr;
@@ -13,11 +14,7 @@ constexpr int LineWidth = WindowWidth - 16;
 
 TLabel& MakeLine(TForm& form, int top, const std::string& caption)
 {
-    TLabel& line = Make<TLabel>(form);
-    line.SetAutoSize(false);
-    line.SetBounds(8, top, LineWidth, 16);
-    line.SetCaption(caption);
-    return line;
+    return MakeFixedLabel(form, TRect{8, top, 8 + LineWidth, top + 16}, caption);
 }
 
 } // namespace
@@ -34,8 +31,7 @@ TLoadProgressBar::TLoadProgressBar()
     PathLabel = &MakeLine(*this, 26, "");
     ProgressBar = &Make<TProgressBar>(*this);
     ProgressBar->SetBounds(8, 48, LineWidth, 18);
-    ProgressBar->SetHint("Indicates progress of loading the folder");
-    ProgressBar->SetShowHint(true);
+    ShowHintOf(*ProgressBar, "Indicates progress of loading the folder");
     InfoLabel = &MakeLine(*this, 74, "");
     InfoLabel2 = &MakeLine(*this, 92, "");
     Cancel = &MakePictureButton(*this, ":/cancel.jpg", TRect{WindowWidth - 83, 117, WindowWidth - 8, 142}, [this] { CancelClick(); });

@@ -3,6 +3,7 @@
 #include "dialogs/opendialog.h"
 
 #include "dialogs/qeastiondlg.h"
+#include "framework/ControlBuilding.h"
 #include "framework/FolderPath.h"
 #include "platform/FolderListing.h"
 
@@ -27,8 +28,7 @@ TOpenDlg::TOpenDlg()
     FullPath->SetBounds(8, Ok->Top(), 100, 21);
     FullPath->SetCaption("Full Path");
     FullPath->SetChecked(true);
-    FullPath->SetHint("Some devices do not permit paths.");
-    FullPath->SetShowHint(true);
+    ShowHintOf(*FullPath, "Some devices do not permit paths.");
 
     OnShow = [this] { FormShow(); };
     OnActivate = [this] { FormActivate(); };

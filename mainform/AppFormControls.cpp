@@ -1,5 +1,6 @@
 #include "mainform/Unit1.h"
 
+#include "framework/ControlBuilding.h"
 #include "framework/PictureButton.h"
 #include "mainform/GenreList.h"
 #include "mainform/WindowColors.h"
@@ -37,13 +38,11 @@ T* Place(TControl& parent, int left, int top, int width, int height)
     return &control;
 }
 
-TLabel* MakeLabel(TControl& parent, int left, int top, const std::string& caption)
+// The window's labels let the colour of what they stand on show through.
+TLabel* MakeSeeThroughLabel(TControl& parent, int left, int top, const std::string& caption)
 {
-    TLabel& label = Make<TLabel>(parent);
-    label.SetLeft(left);
-    label.SetTop(top);
+    TLabel& label = MakeLabel(parent, left, top, caption);
     label.SetTransparent(true);
-    label.SetCaption(caption);
     return &label;
 }
 
@@ -54,18 +53,12 @@ TImage* MakePicture(TControl& parent, const TRect& at, const std::string& pictur
     return image;
 }
 
-void Describe(TControl& control, const std::string& hint)
-{
-    control.SetHint(hint);
-    control.SetShowHint(true);
-}
-
 // The handlers of the main window's buttons are hooked where the form's events are.
 TSpeedButton* MakeButton(TControl& parent, const TRect& at, const std::string& picture, const std::string& hint)
 {
     TSpeedButton& button = MakePictureButton(parent, picture, at, {});
     if (!hint.empty())
-        Describe(button, hint);
+        ShowHintOf(button, hint);
     return &button;
 }
 
@@ -131,7 +124,7 @@ void TAppForm::BuildListPanes()
     SourcePanel = Place<TPanel>(*this, 0, 1, 182, 242);
     SourcePanel->SetColor(SourceColor);
     SourcePanel->SetBevelOuter(bvNone);
-    SourceLabel = MakeLabel(*SourcePanel, 6, 4, "Your Music");
+    SourceLabel = MakeSeeThroughLabel(*SourcePanel, 6, 4, "Your Music");
     SetFont(*SourceLabel, -13, true);
     SourceListBox = MakeListBox(*SourcePanel, TRect{4, 24, 178, 202}, SourceBoxColor);
     AddSourceButton = MakeButton(*SourcePanel, TRect{4, 204, 40, 240}, ":/stepfind.jpg", FindMusicHint);
@@ -140,13 +133,13 @@ void TAppForm::BuildListPanes()
     Logo = MakePicture(*SourcePanel, TRect{44, 204, 178, 240}, ":/logo.jpg");
     Logo->SetAnchors(akLeft | akBottom);
     Logo->SetCursor(crHandPoint);
-    Describe(*Logo, "About");
+    ShowHintOf(*Logo, "About");
 
     PlayListPanel = Place<TPanel>(*this, 0, 245, 182, 299);
     PlayListPanel->SetAnchors(akLeft | akBottom);
     PlayListPanel->SetColor(PlayListColor);
     PlayListPanel->SetBevelOuter(bvNone);
-    PlayListLabel = MakeLabel(*PlayListPanel, 6, 4, "Play Lists");
+    PlayListLabel = MakeSeeThroughLabel(*PlayListPanel, 6, 4, "Play Lists");
     SetFont(*PlayListLabel, -13, true);
     PlaylistListBox = MakeListBox(*PlayListPanel, TRect{4, 24, 178, 232}, PlayListBoxColor);
     AddListButton = MakeButton(*PlayListPanel, TRect{4, 236, 60, 264}, ":/newlist.jpg",
@@ -162,7 +155,7 @@ void TAppForm::BuildListPanes()
     Image5 = MakePicture(*PlayListPanel, TRect{63, 267, 178, 295}, ":/website.jpg");
     Image5->SetAnchors(akLeft | akBottom);
     Image5->SetCursor(crHandPoint);
-    Describe(*Image5, "Click here to visit the Vesk Tunelo web site");
+    ShowHintOf(*Image5, "Click here to visit the Vesk Tunelo web site");
 
     ArrowPanel = Place<TPanel>(*this, 170, 0, 12, 22);
     ArrowPanel->SetBevelOuter(bvNone);
@@ -184,7 +177,7 @@ void TAppForm::BuildSongView()
     CurrentListLabel->SetAnchors(akLeft | akTop | akRight);
     SetFont(*CurrentListLabel, -13, true);
     CurrentListLabel->SetCaption("(none)");
-    Describe(*CurrentListLabel, "Displays name of list that you are viewing");
+    ShowHintOf(*CurrentListLabel, "Displays name of list that you are viewing");
 
     mp3ListView = Place<TListView>(*mp3ViewPanel, 0, 21, mp3ViewPanel->Width(), mp3ViewPanel->Height() - 21);
     mp3ListView->SetAnchors(AllSides);
@@ -214,24 +207,24 @@ void TAppForm::BuildSearchBox()
     SFSGreen = MakePicture(*SearchGroupBox, TRect{6, 18, 54, 66}, ":/sfsgreen.jpg");
     SFSBrown = MakePicture(*SearchGroupBox, TRect{6, 18, 54, 66}, ":/sfsbrown.jpg");
 
-    MakeLabel(*SearchGroupBox, 60, 21, "Title:");
+    MakeSeeThroughLabel(*SearchGroupBox, 60, 21, "Title:");
     TitleEdit = Place<TEdit>(*SearchGroupBox, 100, 18, 180, 21);
     TitleEdit->SetText(AllTitles);
-    Describe(*TitleEdit, "Search by title");
-    MakeLabel(*SearchGroupBox, 290, 21, "Artist:");
+    ShowHintOf(*TitleEdit, "Search by title");
+    MakeSeeThroughLabel(*SearchGroupBox, 290, 21, "Artist:");
     ArtistEdit = Place<TEdit>(*SearchGroupBox, 334, 18, 150, 21);
     ArtistEdit->SetText(AllArtists);
-    Describe(*ArtistEdit, "Search by artist");
+    ShowHintOf(*ArtistEdit, "Search by artist");
 
-    MakeLabel(*SearchGroupBox, 60, 47, "Year:");
+    MakeSeeThroughLabel(*SearchGroupBox, 60, 47, "Year:");
     YearEdit = Place<TComboBox>(*SearchGroupBox, 100, 44, 180, 21);
     YearEdit->SetCharCase(ecLowerCase);
     YearEdit->Items().Add(AllYears);
     for (std::string& entry : DecadeEntries())
         YearEdit->Items().Add(std::move(entry));
     YearEdit->SetText(AllYears);
-    Describe(*YearEdit, "Search by year");
-    MakeLabel(*SearchGroupBox, 290, 47, "Genre:");
+    ShowHintOf(*YearEdit, "Search by year");
+    MakeSeeThroughLabel(*SearchGroupBox, 290, 47, "Genre:");
     GenreEdit = Place<TComboBox>(*SearchGroupBox, 334, 44, 150, 21);
     GenreEdit->Items().Add(AllGenres);
     for (std::string& name : SortedGenreNames())
@@ -240,11 +233,11 @@ void TAppForm::BuildSearchBox()
     GenreEdit->SetCharCase(ecLowerCase);
     GenreEdit->SetDropDownCount(20);
     GenreEdit->SetText(AllGenres);
-    Describe(*GenreEdit, "Search by genre");
+    ShowHintOf(*GenreEdit, "Search by genre");
 
     SearchWithinCheckBox = Place<TCheckBox>(*SearchGroupBox, 494, 18, 70, 21);
     SearchWithinCheckBox->SetCaption("Within");
-    Describe(*SearchWithinCheckBox, "Search within the text (Ctrl + W)");
+    ShowHintOf(*SearchWithinCheckBox, "Search within the text (Ctrl + W)");
 
     const std::string autoListHint = "Automatically create a playlist based on your criteria";
     ClearAll = MakeButton(*SearchGroupBox, TRect{494, 44, 546, 66}, ":/cleargrey.jpg", "");
@@ -291,12 +284,12 @@ void TAppForm::BuildStepPanels()
         step.panel = Place<TPanel>(*QuickHelpPanel, left, 3, 148, 66);
         step.panel->SetColor(StepPanelColor);
         step.panel->SetBevelOuter(bvNone);
-        step.label = MakeLabel(*step.panel, 4, 2, "Step " + std::to_string(i + 1));
+        step.label = MakeSeeThroughLabel(*step.panel, 4, 2, "Step " + std::to_string(i + 1));
         SetFont(*step.label, -16, true);
         const int textLeft = step.picture ? 44 : 4;
         if (step.picture) {
             *step.picture = MakePicture(*step.panel, TRect{4, 24, 40, 60}, step.pictureFile);
-            Describe(**step.picture, step.pictureHint);
+            ShowHintOf(**step.picture, step.pictureHint);
         }
         step.text = Place<TStaticText>(*step.panel, textLeft, 20, 146 - textLeft, 45);
         SetFont(*step.text, -9);
