@@ -4,6 +4,7 @@
 #include "dialogs/OpenDir.h"
 
 #include "framework/TextConversion.h"
+#include "platform/Folders.h"
 
 #include <QFileDialog>
 #include <QMetaObject>
@@ -15,12 +16,6 @@ namespace {
 
 // The names Qt's file dialog gives the controls of the file type.
 constexpr const char* FileTypeControls[] = {"fileTypeCombo", "fileTypeLabel"};
-
-std::string CurrentFolderOfProcess()
-{
-    std::error_code failure;
-    return std::filesystem::current_path(failure).string();
-}
 
 } // namespace
 
@@ -103,7 +98,7 @@ bool TOpenDirectory::Execute()
     dialog.setSizeGripEnabled(enableSizing_);
     if (!title_.empty())
         dialog.setWindowTitle(ToQt(title_));
-    dialog.setDirectory(ToQt(InitialDir.empty() ? CurrentFolderOfProcess() : InitialDir));
+    dialog.setDirectory(ToQt(InitialDir.empty() ? Platform::CurrentFolder() : InitialDir));
     if (!impl_->Run(dialog)) {
         Directory.clear();
         NetworkDirectory.clear();

@@ -3,9 +3,8 @@
 #include "dialogs/filesystemdialog.h"
 
 #include "framework/PictureButton.h"
+#include "platform/Folders.h"
 
-#include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -13,11 +12,11 @@ constexpr int Margin = 8;
 constexpr int ButtonWidth = 75;
 constexpr int ButtonHeight = 25;
 
+// The root stands in for a current folder that can no longer be told.
 std::string StartFolder()
 {
-    std::error_code failed;
-    const std::filesystem::path current = std::filesystem::current_path(failed);
-    return failed ? std::string("/") : current.string();
+    const std::string current = Platform::CurrentFolder();
+    return current.empty() ? std::string("/") : current;
 }
 
 } // namespace

@@ -42,4 +42,10 @@ bool RemoveEmptyFolder(const std::string& path)
     return CanNameFile(path) && std::filesystem::is_directory(path, error) && std::filesystem::remove(path, error);
 }
 
+std::string CurrentFolder()
+{
+    std::error_code failure;
+    return std::filesystem::current_path(failure).string();
+}
+
 } // namespace Platform

@@ -18,4 +18,7 @@ FolderMade MakeFolder(const std::string& path);
 // Removes the folder only when it is empty; false when it stays.
 bool RemoveEmptyFolder(const std::string& path);
 
+// The process's current folder; empty when it cannot be told (it was removed).
+std::string CurrentFolder();
+
 } // namespace Platform
