@@ -219,9 +219,14 @@ void TAppForm::FillAddToItems(TMenuItem& menu)
     }
 }
 
+bool TAppForm::CanAddSelection() const
+{
+    return SongsSelected() && PlaylistListBox->Items().Count() > 0;
+}
+
 void TAppForm::Mp3PopupMenuPopup()
 {
-    const bool canAdd = SongsSelected() && ShownRowCount() > 0 && PlaylistListBox->Items().Count() > 0;
+    const bool canAdd = CanAddSelection();
     if (canAdd)
         FillAddToItems(*AddToPlaylist1);
     else
@@ -232,7 +237,7 @@ void TAppForm::Mp3PopupMenuPopup()
 void TAppForm::AddSongToMenuPopup()
 {
     AddSongToMenu->Items().Clear();
-    if (SongsSelected() && PlaylistListBox->Items().Count() > 0)
+    if (CanAddSelection())
         FillAddToItems(AddSongToMenu->Items());
 }
 

@@ -98,14 +98,11 @@ void TAppForm::SetSourceLook()
 
 void TAppForm::UpdateButtons()
 {
-    const std::uint8_t mode = Model.GetMode();
-    const bool shown = mode != VT::Manager::NothingShown;
-    const bool hasSongs = shown && !Model.GetSelected()->songs.empty();
-    const bool hasPlayLists = PlaylistListBox->Items().Count() > 0;
-    const bool songsSelected = !ShowsPlaceholder() && mp3ListView->Selected() >= 0;
-    AddSongButton->SetEnabled(shown && songsSelected && hasPlayLists);
-    CreateFolderButton->SetEnabled(mode == VT::Manager::PlayListShown && hasSongs && hasPlayLists);
-    Play->SetEnabled(hasSongs);
+    // The buttons follow the rules of their commands.
+    const CommandState state = CurrentCommandState();
+    AddSongButton->SetEnabled(CanAddSelection());
+    CreateFolderButton->SetEnabled(CommandRules::PlayListWithSongs(state));
+    Play->SetEnabled(CommandRules::ShownWithSongs(state));
 }
 
 void TAppForm::mp3ListViewData(TListItem& item)

@@ -113,6 +113,8 @@ public:
     void AddToActionExecute();
     // A song view row is selected; the placeholder row never counts.
     bool SongsSelected() const;
+    // Songs are selected and there is a play list to add them to.
+    bool CanAddSelection() const;
 
     // ---- List panes (ListPanes.cpp)
     std::string ListEntryText(VT::ListPtr list) const;
