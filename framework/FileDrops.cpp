@@ -22,6 +22,19 @@ std::string FileName(const QUrl& url)
     return name.toStdString();
 }
 
+// The names of the local files the drag carries, byte for byte as the file system has them.
+std::vector<std::string> LocalFiles(const QMimeData* data)
+{
+    std::vector<std::string> files;
+    if (!data)
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files.push_back(FileName(url));
+    }
+    return files;
+}
+
 } // namespace
 
 void FileDrops::Watch()
@@ -32,18 +45,6 @@ void FileDrops::Watch()
     watching = new FileDrops;
     watching->setParent(qApp);
     qApp->installEventFilter(watching);
-}
-
-std::vector<std::string> FileDrops::LocalFiles(const QMimeData* data)
-{
-    std::vector<std::string> files;
-    if (!data)
-        return files;
-    for (const QUrl& url : data->urls()) {
-        if (url.isLocalFile())
-            files.push_back(FileName(url));
-    }
-    return files;
 }
 
 bool FileDrops::eventFilter(QObject* watched, QEvent* event)

@@ -14,9 +14,6 @@ class TMainMenu;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TPosition { poDesigned, poScreenCenter, poMainFormCenter };
-// A dialog's border has a fixed size and no minimise or maximise button; bsNone keeps
-// the fixed size and the title but has no title-bar buttons at all, and the window
-// manager's close is ignored, so only the program hides the form.
 // A form that stays on top stays above every other window, also when another is active.
 enum TFormStyle { fsNormal, fsStayOnTop };
 
