@@ -11,9 +11,6 @@ using namespace SongSamples;
 using VT::PlayList;
 using VT::Song;
 
-const Song Full = Make({.title = "Title", .artist = "Artist", .album = "Album", .genre = "Jazz", .year = "1971",
-                        .fileName = "f.mp3", .folder = "/music/jazz", .path = "/music/jazz/f.mp3", .type = "mp3"});
-
 // The record in its order: title, artist, album, genre, year, file name, folder, path, type.
 const std::string FullRecord = "SONG\r\nTitle\r\nArtist\r\nAlbum\r\nJazz\r\n1971\r\nf.mp3\r\n/music/jazz\r\n"
                                "/music/jazz/f.mp3\r\nmp3\r\nEND SONG\r\n";

@@ -27,10 +27,9 @@ Id3v1 TitledTag(std::string title) { return {std::move(title), "", "", "", "", 2
 // The five tag texts, the whereabouts and the genre number, compared in one go.
 Strings StateOf(const VT::Song& song, std::int32_t genreNumber)
 {
-    return {std::string(song.GetTitle()),    std::string(song.GetArtist()), std::string(song.GetAlbum()),
-            std::string(song.GetYear()),     std::string(song.GetGenre()),  std::string(song.GetFileName()),
-            std::string(song.GetFolder()),   song.GetPath(),                std::string(song.GetType()),
-            std::to_string(genreNumber)};
+    Strings state = AllTexts(song);
+    state.push_back(std::to_string(genreNumber));
+    return state;
 }
 
 Strings StateOf(const VT::MP3Song& song) { return StateOf(song, song.GetGenreNumber()); }

@@ -14,9 +14,6 @@ using namespace SongSamples;
 using VT::PlayList;
 using VT::Song;
 
-const Song Full = Make({.title = "Title", .artist = "Artist", .album = "Album", .genre = "Jazz", .year = "1971",
-                        .fileName = "f.mp3", .folder = "/music/jazz", .path = "/music/jazz/f.mp3", .type = "mp3"});
-
 TEST(Song, EqualityComparesTheFiveTagTextsOnlyAndTheSameEntryTheFileToo)
 {
     Song elsewhere = Full;

@@ -2,7 +2,6 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/selectfolder.h"
 #include "mainform/Unit1.h"
-#include "platform/FolderListing.h"
 #include "tests/support/ApplicationFixture.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
@@ -10,7 +9,6 @@
 #include <QCoreApplication>
 #include <QTest>
 
-#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -86,13 +84,6 @@ protected:
         Testing::WaitForWorkers();
     }
 
-    static Strings Entries(const std::string& folder)
-    {
-        Strings names = Platform::ListFolder(folder).value_or(Strings{"unlisted"});
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     // Every way out of a run: the form as before OK, hidden, and the main window enabled.
     static void ExpectReset()
     {
@@ -143,7 +134,7 @@ TEST_F(CreateFolder, CopiesEverySongShowingHowManyAreLeftAndListsTheirFileNames)
     EXPECT_EQ(places.Read("Copy/Mix.m3u"), list);
     EXPECT_EQ(places.Read("Copy/10.mp3"), "later");
     EXPECT_EQ(places.Read("Copy/20.mp3"), "20.mp3");
-    EXPECT_EQ(Entries(places / "Copy").size(), 12U);
+    EXPECT_EQ(places.Entries("Copy").size(), 12U);
     EXPECT_TRUE(messages.empty());
     ExpectReset();
 }
@@ -175,8 +166,8 @@ TEST_F(CreateFolder, WantsANameAndALocationThatMakeOneFolder)
         EXPECT_TRUE(CreateFolderForm->Visible());
         EXPECT_FALSE(AppForm->Enabled());
     }
-    EXPECT_EQ(Entries(places.Path()), Strings{"a"});
-    EXPECT_TRUE(Entries(places / "a").empty());
+    EXPECT_EQ(places.Entries(), Strings{"a"});
+    EXPECT_TRUE(places.Entries("a").empty());
 
     QTest::mouseClick(CreateFolderForm->Browse->Widget(), Qt::LeftButton);
     EXPECT_TRUE(SelectFolderForm->Visible());
@@ -241,11 +232,11 @@ TEST_F(CreateFolder, CancelDeletesOnlyWhatTheRunWrote)
     for (const char* name : {"New", "Empty", "Full"}) {
         AppForm->CreateFolderActionExecute();
         Run(name);
-        EXPECT_EQ(Entries(places.Path()), (Strings{"Empty", "Full"})) << name;
+        EXPECT_EQ(places.Entries(), (Strings{"Empty", "Full"})) << name;
         ExpectReset();
     }
-    EXPECT_TRUE(Entries(places / "Empty").empty());
-    EXPECT_EQ(Entries(places / "Full"), (Strings{"02.mp3", "notes.txt"}));
+    EXPECT_TRUE(places.Entries("Empty").empty());
+    EXPECT_EQ(places.Entries("Full"), (Strings{"02.mp3", "notes.txt"}));
     EXPECT_EQ(places.Read("Full/02.mp3"), "stranger");
     EXPECT_TRUE(messages.empty());
 }

@@ -4,7 +4,6 @@
 #include "dialogs/messagebox.h"
 #include "dialogs/opensourcedialog.h"
 #include "platform/FolderListing.h"
-#include "tests/support/Mp3Writer.h"
 #include "tests/support/Worker.h"
 
 #include <QTest>
@@ -35,9 +34,7 @@ protected:
         music.MakeFolder("Rock");
         for (int i = 1; i <= 25; ++i) {
             const std::string name = "Rock/" + std::string(i < 10 ? "0" : "") + std::to_string(i) + ".mp3";
-            TestSupport::Id3v1 tag;
-            tag.title = "Song " + std::to_string(i);
-            music.Write(name, TestSupport::Mp3Bytes(tag));
+            music.Write(name, SongSamples::Tagged("Song " + std::to_string(i)));
         }
     }
 

@@ -44,6 +44,11 @@ inline VT::Song Make(const Texts& texts)
     return song;
 }
 
+// A song with every text set, its path the full file name.
+inline const VT::Song Full = Make({.title = "Title", .artist = "Artist", .album = "Album", .genre = "Jazz", .year = "1971",
+                                   .fileName = "f.mp3", .folder = "/music/jazz", .path = "/music/jazz/f.mp3",
+                                   .type = "mp3"});
+
 // A song known by its title and file, the rest of its tag shared with every other.
 inline VT::Song Titled(const std::string& title, const std::string& fileName = "",
                        const std::string& folder = "/music")
@@ -110,6 +115,14 @@ inline std::string FileOf(const std::string& name, const std::vector<VT::Song>& 
 }
 
 // Every text of both songs equal, path and type included.
+// The nine texts: the five of the tag, then file name, folder, path and type.
+inline Strings AllTexts(const VT::Song& song)
+{
+    return {std::string(song.GetTitle()),  std::string(song.GetArtist()), std::string(song.GetAlbum()),
+            std::string(song.GetYear()),   std::string(song.GetGenre()),  std::string(song.GetFileName()),
+            std::string(song.GetFolder()), song.GetPath(),                std::string(song.GetType())};
+}
+
 inline bool SameTexts(const VT::Song& a, const VT::Song& b)
 {
     return a == b && a.GetFileName() == b.GetFileName() && a.GetFolder() == b.GetFolder()

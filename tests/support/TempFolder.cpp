@@ -63,10 +63,10 @@ std::string TempFolder::MakeFolder(std::string_view name) const
     return *this / name + Platform::Separator;
 }
 
-std::vector<std::string> TempFolder::Entries() const
+std::vector<std::string> TempFolder::Entries(std::string_view below) const
 {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
+    for (const auto& entry : std::filesystem::directory_iterator(*this / below))
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;

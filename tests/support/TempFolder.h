@@ -29,8 +29,8 @@ public:
     bool Exists(std::string_view name) const;
     // Makes a sub-folder and returns its path, ending in the separator.
     std::string MakeFolder(std::string_view name) const;
-    // The names of the folder's entries in byte order.
-    std::vector<std::string> Entries() const;
+    // The names of the entries of the folder, or of one below it, in byte order.
+    std::vector<std::string> Entries(std::string_view below = {}) const;
 
 private:
     std::string path_;
