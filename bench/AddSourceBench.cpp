@@ -11,6 +11,7 @@
 #include "mainform/Unit1.h"
 #include "bench/RunBenchmarks.h"
 #include "bench/TaggedMusicFolder.h"
+#include "tests/support/QtTesting.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,10 +24,6 @@
 
 namespace {
 
-int argumentCount = 1;
-char programName[] = "AddSourceBench";
-char* arguments[] = {programName, nullptr};
-
 double Seconds(const QElapsedTimer& clock)
 {
     return static_cast<double>(clock.nsecsElapsed()) / 1e9;
@@ -37,7 +34,7 @@ double Seconds(const QElapsedTimer& clock)
 // source was not added.
 std::optional<double> ScanThroughWindow(const std::string& folder, const TestSupport::TempFolder& programFolder)
 {
-    auto application = std::make_unique<TApplication>(argumentCount, arguments);
+    auto application = std::make_unique<TApplication>(TestSupport::ArgumentCount(), TestSupport::Arguments());
     Application->Initialize();
     Application->CreateForm(AppForm);
     Application->CreateForm(OpenSourceDlg);
@@ -95,7 +92,6 @@ BENCHMARK(AddSourceRatio)->Name("AddSource/Ratio")->Arg(20000)->UseManualTime()-
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argumentCount, arguments);
+    TestSupport::EnsureOffscreenQt();
     return RunBenchmarks(argc, argv);
 }

@@ -23,11 +23,8 @@ struct LoadedFolder {
         const std::size_t perList = songs / (SourceFiles + PlayListFiles);
         for (int number = 0; number < SourceFiles + PlayListFiles; ++number) {
             const bool isSource = number < SourceFiles;
-            const std::string name = (isSource ? "Source " : "Play list ") + std::to_string(number);
-            std::string bytes;
-            GeneratedSongs::List(name, perList).Write(bytes);
-            folder.Write(name + std::string(isSource ? VT::SourceManager::Extension : VT::PlayListManager::Extension),
-                         bytes);
+            GeneratedSongs::WriteList(folder, (isSource ? "Source " : "Play list ") + std::to_string(number), perList,
+                                      isSource ? VT::SourceManager::Extension : VT::PlayListManager::Extension);
         }
         model.LoadSources(folder.Path());
         model.LoadPlayLists(folder.Path());

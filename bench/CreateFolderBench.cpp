@@ -8,12 +8,12 @@
 #include "framework/TApplication.h"
 #include "framework/Testing.h"
 #include "mainform/Unit1.h"
+#include "tests/support/QtTesting.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 
 #include <chrono>
 #include <filesystem>
@@ -131,8 +131,7 @@ BENCHMARK(CreateFolderRatio)
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
+    TestSupport::EnsureOffscreenQt();
     TApplication application(argc, argv);
     application.Initialize();
     application.CreateForm(AppForm);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "catalogue/PlayList.h"
+#include "tests/support/SongSamples.h"
+#include "tests/support/TempFolder.h"
 
 #include <random>
 #include <string>
@@ -22,30 +24,32 @@ inline std::string Words(std::mt19937& random, std::size_t length)
 // folders of about 40, paths of about 70. The same count always gives the same songs.
 inline VT::PlayList List(const std::string& name, std::size_t count)
 {
-    // Path and type come from reading a file; a generated song sets them itself.
-    struct ScannedSong : VT::Song {
-        using Song::SetPath;
-        using Song::SetType;
-    };
     std::mt19937 random(20240501);
     const auto between = [&random](std::size_t low, std::size_t high) { return low + random() % (high - low + 1); };
     VT::PlayList list;
     list.SetName(name);
     list.songs.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        ScannedSong song;
-        song.SetTitle(Words(random, between(10, 30)));
-        song.SetArtist(Words(random, between(8, 24)));
-        song.SetAlbum(Words(random, between(8, 30)));
-        song.SetGenre("Rock");
-        song.SetYear(std::to_string(1960 + i % 60));
-        song.SetFileName(std::string(song.GetTitle()) + ".mp3");
-        song.SetFolder("/home/listener/Music/" + Words(random, between(15, 23)));
-        song.SetPath(song.GetFullFileName());
-        song.SetType("mp3");
-        list.songs.push_back(std::move(song));
+        const std::string title = Words(random, between(10, 30));
+        const std::string artist = Words(random, between(8, 24));
+        const std::string album = Words(random, between(8, 30));
+        const std::string folder = "/home/listener/Music/" + Words(random, between(15, 23));
+        list.songs.push_back(SongSamples::Make({.title = title, .artist = artist, .album = album, .genre = "Rock",
+                                                .year = std::to_string(1960 + i % 60), .fileName = title + ".mp3",
+                                                .folder = folder, .path = folder + "/" + title + ".mp3",
+                                                .type = "mp3"}));
     }
     return list;
+}
+
+// Writes the list of `count` songs named `name` into the folder as a list file of a
+// source (".vts") or of a play list (".vtl").
+inline void WriteList(const TestSupport::TempFolder& folder, const std::string& name, std::size_t count,
+                      std::string_view extension)
+{
+    std::string bytes;
+    List(name, count).Write(bytes);
+    folder.Write(name + std::string(extension), bytes);
 }
 
 } // namespace GeneratedSongs

@@ -4,11 +4,13 @@
 // Each step gives how long it took and the longest time the window could not answer
 // during it; a step may block the window 100 ms at most, the sort 300 ms.
 #include "bench/GeneratedSongs.h"
+#include "bench/LoopWatch.h"
 #include "bench/RunBenchmarks.h"
 #include "catalogue/Manager.h"
 #include "framework/TApplication.h"
 #include "framework/WorkerRegistry.h"
 #include "mainform/Unit1.h"
+#include "tests/support/QtTesting.h"
 #include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
@@ -32,10 +34,6 @@
 
 namespace {
 
-int argumentCount = 1;
-char programName[] = "MillionSongWindowBench";
-char* arguments[] = {programName, nullptr};
-
 constexpr std::int64_t FullSize = 1'000'000;
 constexpr std::int64_t SmokeSize = 3'000;
 constexpr int ArtistColumn = VT::ArtistField + 1;
@@ -48,9 +46,7 @@ const TestSupport::TempFolder& ProgramFolder(std::int64_t songs)
     auto& folder = made[songs];
     if (!folder) {
         folder = std::make_unique<TestSupport::TempFolder>();
-        std::string bytes;
-        GeneratedSongs::List("Music", static_cast<std::size_t>(songs)).Write(bytes);
-        folder->Write("Music" + std::string(VT::SourceManager::Extension), bytes);
+        GeneratedSongs::WriteList(*folder, "Music", static_cast<std::size_t>(songs), VT::SourceManager::Extension);
     }
     return *folder;
 }
@@ -59,7 +55,7 @@ const TestSupport::TempFolder& ProgramFolder(std::int64_t songs)
 // answered it: the work is done and, where the answer is something seen, the widget
 // showing it has been painted since. Also measured: the longest time between two turns
 // of the event loop meanwhile, which is how long the window could not answer the user.
-class Step : public QObject {
+class Step {
 public:
     struct Figures {
         double ms = 0;
@@ -69,55 +65,20 @@ public:
     // `painted` is the widget whose paint, once `done` holds, shows the answer; none where
     // no paint shows it: the window going, or the title box, for which the offscreen
     // screen leaves no room.
-    static Figures Measure(const std::function<void()>& queueInput, std::function<bool()> done,
+    static Figures Measure(const std::function<void()>& queueInput, const std::function<bool()>& done,
                            const QWidget* painted)
     {
-        Step step(std::move(done), painted);
-        return step.Run(queueInput);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && watched == painted_ && done_())
-            answerPainted_ = true;
-        return false;
-    }
-
-private:
-    Step(std::function<bool()> done, const QWidget* painted) : done_(std::move(done)), painted_(painted)
-    {
-        qApp->installEventFilter(this);
-        connect(&turns_, &QTimer::timeout, [this] { NoteTurn(); });
-    }
-
-    void NoteTurn()
-    {
-        longest_ = std::max(longest_, sinceLastTurn_.nsecsElapsed());
-        sinceLastTurn_.restart();
-    }
-
-    bool Answered() const { return painted_ ? answerPainted_ : done_(); }
-
-    Figures Run(const std::function<void()>& queueInput)
-    {
+        PaintWatch answer([&](const QWidget& widget) { return &widget == painted && done(); });
+        qint64 longest = 0;
+        LoopTurnGaps gaps([&longest](qint64 gap) { longest = std::max(longest, gap); });
         QElapsedTimer clock;
         clock.start();
-        sinceLastTurn_.start();
-        turns_.start(0);
         queueInput();
-        while (!Answered())
+        while (!(painted ? answer.Painted() : done()))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-        NoteTurn();
-        return {static_cast<double>(clock.nsecsElapsed()) / 1e6, static_cast<double>(longest_) / 1e6};
+        gaps.Turn();
+        return {static_cast<double>(clock.nsecsElapsed()) / 1e6, static_cast<double>(longest) / 1e6};
     }
-
-    std::function<bool()> done_;
-    const QWidget* painted_;
-    bool answerPainted_ = false;
-    QTimer turns_;
-    QElapsedTimer sinceLastTurn_;
-    qint64 longest_ = 0;
 };
 
 void QueueClick(QWidget* widget, const QPoint& at)
@@ -160,7 +121,7 @@ void MillionSongWindow(benchmark::State& state)
     const TestSupport::TempFolder& folder = ProgramFolder(songs);
     Counters counters;
     for (auto _ : state) {
-        auto application = std::make_unique<TApplication>(argumentCount, arguments);
+        auto application = std::make_unique<TApplication>(TestSupport::ArgumentCount(), TestSupport::Arguments());
         Application->Initialize();
         Application->CreateForm(AppForm);
         TAppForm& form = *AppForm;
@@ -227,7 +188,6 @@ BENCHMARK(MillionSongWindow)->Name("Smoke/Window/MillionSongs")->Arg(SmokeSize)-
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argumentCount, arguments);
+    TestSupport::EnsureOffscreenQt();
     return RunBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 #include "framework/TApplication.h"
 #include "framework/Testing.h"
 #include "mainform/Unit1.h"
+#include "tests/support/QtTesting.h"
 #include "tests/support/TempFolder.h"
 
 #include <QApplication>
@@ -64,8 +65,7 @@ template <class Window> Window& WindowOf(const benchmark::State& state)
 // The body of such a program's main.
 template <class Window> int RunWindowBenchmarks(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argc, argv);
+    TestSupport::EnsureOffscreenQt();
     TApplication application(argc, argv);
     application.Initialize();
     const int result = RunBenchmarks(argc, argv);

@@ -2,20 +2,20 @@
 // and how long the window is blocked at most while it runs, from the start and once it
 // has first been painted. The list files are read on
 // the worker, so the longest block should be one adding step, far below the whole.
-#include "bench/RunBenchmarks.h"
 #include "bench/GeneratedSongs.h"
+#include "bench/LoopWatch.h"
+#include "bench/RunBenchmarks.h"
 #include "catalogue/Catalogue.h"
 #include "framework/TApplication.h"
 #include "framework/WorkerRegistry.h"
 #include "mainform/Unit1.h"
+#include "tests/support/QtTesting.h"
 #include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QEvent>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -24,10 +24,6 @@
 #include <string>
 
 namespace {
-
-int argumentCount = 1;
-char programName[] = "StartupLoadBench";
-char* arguments[] = {programName, nullptr};
 
 constexpr int Sources = 3;
 
@@ -40,58 +36,28 @@ const TestSupport::TempFolder& ProgramFolder(int playLists, int songs)
     if (folder)
         return *folder;
     folder = std::make_unique<TestSupport::TempFolder>();
-    const auto write = [&](const std::string& name, const std::string& extension) {
-        VT::PlayList list = GeneratedSongs::List(name, static_cast<std::size_t>(songs));
-        std::string bytes;
-        list.Write(bytes);
-        folder->Write(name + extension, bytes);
-    };
+    const auto size = static_cast<std::size_t>(songs);
     for (int i = 0; i < playLists; ++i)
-        write("Play List " + std::to_string(i), ".vtl");
+        GeneratedSongs::WriteList(*folder, "Play List " + std::to_string(i), size, VT::PlayListManager::Extension);
     for (int i = 0; i < Sources; ++i)
-        write("Source " + std::to_string(i), ".vts");
+        GeneratedSongs::WriteList(*folder, "Source " + std::to_string(i), size, VT::SourceManager::Extension);
     return *folder;
 }
-
-// Notes the first paint of any widget of one window.
-class FirstPaintWatch : public QObject {
-public:
-    explicit FirstPaintWatch(const QWidget& window) : window_(window) { qApp->installEventFilter(this); }
-
-    bool Painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            if (const auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && widget->window() == &window_)
-                painted_ = true;
-        }
-        return false;
-    }
-
-private:
-    const QWidget& window_;
-    bool painted_ = false;
-};
 
 // The longest time between two turns of the event loop: how long the window could not
 // answer the user. Counted twice: from the start, and from the first turn after the
 // window's first paint, when the user sees the window and may use it.
 class BlockMeter {
 public:
-    explicit BlockMeter(const QWidget& window) : firstPaint_(window)
+    explicit BlockMeter(const QWidget& window)
+        : firstPaint_([&window](const QWidget& widget) { return widget.window() == &window; }),
+          gaps_([this](qint64 gap) {
+              longest_ = std::max(longest_, gap);
+              if (lastTurnFollowedPaint_)
+                  longestAfterPaint_ = std::max(longestAfterPaint_, gap);
+              lastTurnFollowedPaint_ = firstPaint_.Painted();
+          })
     {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            const qint64 sinceLastTurn = sinceLastTurn_.nsecsElapsed();
-            longest_ = std::max(longest_, sinceLastTurn);
-            if (lastTurnFollowedPaint_)
-                longestAfterPaint_ = std::max(longestAfterPaint_, sinceLastTurn);
-            lastTurnFollowedPaint_ = firstPaint_.Painted();
-            sinceLastTurn_.restart();
-        });
-        sinceLastTurn_.start();
-        timer_.start(0);
     }
 
     double LongestSeconds() const { return static_cast<double>(longest_) / 1e9; }
@@ -99,12 +65,11 @@ public:
     bool Painted() const { return firstPaint_.Painted(); }
 
 private:
-    FirstPaintWatch firstPaint_;
-    QTimer timer_;
-    QElapsedTimer sinceLastTurn_;
+    PaintWatch firstPaint_;
     qint64 longest_ = 0;
     qint64 longestAfterPaint_ = 0;
     bool lastTurnFollowedPaint_ = false;
+    LoopTurnGaps gaps_;
 };
 
 // One run of the program up to the end of its load. The window and the model are torn
@@ -116,7 +81,7 @@ void StartupLoad(benchmark::State& state)
     double longestBlockAfterPaint = 0;
     double whole = 0;
     for (auto _ : state) {
-        auto application = std::make_unique<TApplication>(argumentCount, arguments);
+        auto application = std::make_unique<TApplication>(TestSupport::ArgumentCount(), TestSupport::Arguments());
         Application->Initialize();
         Application->CreateForm(AppForm);
         AppForm->UseProgramFolder(folder.Path());
@@ -159,7 +124,7 @@ void LoadPlayListsStep(benchmark::State& state)
     const auto& folder = ProgramFolder(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     for (auto _ : state) {
         state.PauseTiming();
-        auto application = std::make_unique<TApplication>(argumentCount, arguments);
+        auto application = std::make_unique<TApplication>(TestSupport::ArgumentCount(), TestSupport::Arguments());
         Application->CreateForm(AppForm);
         std::vector<VT::PlayList> read = VT::Manager::ReadPlayListFiles(folder.Path());
         state.ResumeTiming();
@@ -186,7 +151,6 @@ BENCHMARK(ReadPlayListFiles)->Name("Smoke/Baseline/ReadPlayListFiles")->Apply([]
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication qt(argumentCount, arguments);
+    TestSupport::EnsureOffscreenQt();
     return RunBenchmarks(argc, argv);
 }
