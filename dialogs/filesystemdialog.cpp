@@ -57,6 +57,13 @@ TFileSystemDialog::TFileSystemDialog(int clientWidth, int clientHeight, const st
     DriveComboBox->OnChange = [this] { RememberShownFolder(); };
     DriveComboBox->SetDirList(DirectoryListBox);
     DirectoryListBox->SetFileList(FileListBox);
+    OnShow = [this] { OpenStartFolder(); };
+}
+
+void TFileSystemDialog::OpenStartFolder()
+{
+    if (!DirectoryListBox->Directory().empty())
+        return;
     DirectoryListBox->SetDirectory(StartFolder());
     DriveComboBox->ShowDriveOf(DirectoryListBox->Directory());
 }

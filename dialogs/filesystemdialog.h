@@ -32,10 +32,13 @@ public:
     std::string Folder;
 
 protected:
-    // The lists start in the process's current folder and keep their folder between uses.
-    // The file list takes its mask before it lists that folder, so it lists it only once.
     TFileSystemDialog(int clientWidth, int clientHeight, const std::string& filesCaption,
                       const std::string& fileMask);
+
+    // The lists start in the process's current folder when the dialog first shows, not
+    // when the program starts, which would list it for dialogs most runs never open; they
+    // keep their folder between uses. Runs on every show unless a form hooks OnShow itself.
+    void OpenStartFolder();
 
     // The folder that the lists show, the one whose files the user saw: also before any
     // row was clicked and after another drive was chosen.

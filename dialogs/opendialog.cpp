@@ -49,7 +49,10 @@ void TOpenDlg::FormShow()
 {
     FileEdit->SetText(FileName);
     SetCaption(Title);
-    FileListBox->Reread();
+    if (DirectoryListBox->Directory().empty())
+        OpenStartFolder();
+    else
+        FileListBox->Reread();
 }
 
 void TOpenDlg::FormActivate()

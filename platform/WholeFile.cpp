@@ -72,13 +72,13 @@ bool ReplaceThrough(const std::string& path, Fill fill)
     // The content comes in large pieces already; a stream buffer would only copy them.
     std::setvbuf(file.get(), nullptr, _IONBF, 0);
     const bool filled = fill(file.get());
-    std::error_code error;
     if (CloseWritten(std::move(file), filled)) {
+        std::error_code error;
         std::filesystem::rename(temporary, path, error);
         if (!error)
             return true;
     }
-    std::filesystem::remove(temporary, error);
+    DeleteFile(temporary);
     return false;
 }
 

@@ -11,6 +11,8 @@
 #include <QComboBox>
 #include <QTest>
 
+#include <filesystem>
+
 namespace {
 
 using Strings = std::vector<std::string>;
@@ -49,6 +51,23 @@ protected:
     std::string sub;
     Strings messages;
 };
+
+// The lists open the process's current folder when the dialog first shows, not when it is
+// made, and keep the user's folder from one showing to the next.
+TEST_F(FileDialogs, OpenTheCurrentFolderWhenFirstShownAndKeepTheUsersFolderAfter)
+{
+    const std::filesystem::path startFolder = std::filesystem::current_path();
+    Application->CreateForm(SelectFolderForm);
+    TSelectFolderForm& dialog = *SelectFolderForm;
+    std::filesystem::current_path(music);
+    dialog.Show();
+    EXPECT_EQ(dialog.DirectoryListBox->Directory(), music);
+    dialog.DirectoryListBox->SetDirectory(sub);
+    dialog.Hide();
+    dialog.Show();
+    EXPECT_EQ(dialog.DirectoryListBox->Directory(), sub);
+    std::filesystem::current_path(startFolder);
+}
 
 // OK yields the folder whose files it checked: before any click, after another drive,
 // after a click; a folder without MP3 files keeps the dialog open with its message.
