@@ -114,15 +114,7 @@ void TAppForm::MoveSelectedSongs(std::int32_t targetRow)
         Model.RemoveSongsAt(positions, shown);
         Model.AddSongs(std::move(moved), shown);
     } else {
-        Model.MoveSongsAt(positions, shown, PositionOfRow(reorder.beforeRow));
+        Model.MoveSongsAt(positions, shown, ShownPosition(static_cast<std::size_t>(reorder.beforeRow)));
     }
     RefreshSongView();
-}
-
-// A row past the last stands for the end of the list.
-std::size_t TAppForm::PositionOfRow(int row) const
-{
-    if (row >= mp3ListView->Items().Count())
-        return Model.GetSelected()->songs.size();
-    return ShownPosition(static_cast<std::size_t>(row));
 }

@@ -485,9 +485,6 @@ private:
     void ForgetDeletedPlayList(const VT::ListPtr& list);
     void ClearLastAddTo();
 
-    // ---- Dragging songs, private (Dragging.cpp)
-    std::size_t PositionOfRow(int row) const;
-
     // ---- Search, private (Search.cpp)
     // What a search box shows while it holds no criterion; the form is built with them.
     static constexpr const char* AllTitles = "all titles";
