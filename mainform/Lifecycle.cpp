@@ -58,7 +58,8 @@ void TAppForm::LoadPlayLists(std::optional<std::vector<VT::PlayList>> read)
         return;
     }
     for (const auto& playList : Model.AddLoadedPlayLists(std::move(*read)))
-        AddPlayListEntry(playList);
+        AppendPlayListEntry(playList);
+    SortPlayLists();
 }
 
 // The lists are written off the main thread, its event loop turning meanwhile, and

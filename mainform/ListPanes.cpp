@@ -28,10 +28,15 @@ void TAppForm::AppendSource(VT::ListPtr source)
 
 std::int32_t TAppForm::AddPlayListEntry(VT::ListPtr playList)
 {
-    PlayListInfos.push_back(ListInfo{playList, playList->GetName(), {}});
-    PlaylistListBox->Items().Add(playList->GetName());
+    AppendPlayListEntry(playList);
     SortPlayLists();
     return PlayListRow(playList);
+}
+
+void TAppForm::AppendPlayListEntry(const VT::ListPtr& playList)
+{
+    PlayListInfos.push_back(ListInfo{playList, playList->GetName(), {}});
+    PlaylistListBox->Items().Add(playList->GetName());
 }
 
 void TAppForm::UpdatePlayListEntry(std::int32_t row)

@@ -121,6 +121,8 @@ public:
     // The source's record and its pane entry, together, so that the two stay in step.
     void AppendSource(VT::ListPtr source);
     std::int32_t AddPlayListEntry(VT::ListPtr playList);
+    // The record and its row, unsorted: for adding many lists, then sorting them once.
+    void AppendPlayListEntry(const VT::ListPtr& playList);
     void UpdatePlayListEntry(std::int32_t row);
     void SortPlayLists();
     std::int32_t FindPlayListInfo(const std::string& name) const;
