@@ -266,7 +266,6 @@ void TAppForm::PaneMouseUp(Pane pane, int x, int y)
     if (pane == Pane::PlayLists)
         PickedPlayList = PlayListInfos[row].Handle;
     ShowList(pane, row);
-    RefreshSongView();
 }
 
 void TAppForm::SourceListBoxMouseUp(TMouseButton, TShiftState, int x, int y)
