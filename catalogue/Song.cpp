@@ -84,9 +84,11 @@ std::unique_ptr<char[]> Song::NewBlock(const Ends& ends)
 
 void Song::Adopt(std::string_view texts, const Ends& ends)
 {
-    block_ = NewBlock(ends);
-    if (block_)
-        texts.copy(block_.get() + EndsSize, texts.size());
+    // Built before the old block goes: the texts may lie in it.
+    std::unique_ptr<char[]> block = NewBlock(ends);
+    if (block)
+        texts.copy(block.get() + EndsSize, texts.size());
+    block_ = std::move(block);
 }
 
 void Song::SetText(TextIndex index, std::string_view text)

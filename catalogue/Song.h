@@ -101,7 +101,8 @@ private:
         return end;
     }
     Ends AllEnds() const;
-    const char* Texts() const { return block_ ? block_.get() + EndsSize : nullptr; }
+    // Never null, even with no texts: views of it are handed to copies and comparisons.
+    const char* Texts() const { return block_ ? block_.get() + EndsSize : ""; }
     std::string_view Text(TextIndex index) const
     {
         const std::uint32_t start = index == 0 ? 0 : End(index - 1);
