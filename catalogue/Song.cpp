@@ -255,6 +255,17 @@ bool Song::operator==(const Song& other) const
     return SameTextsThrough(other, Year);
 }
 
+void Song::PrefetchTexts() const
+{
+#if defined(__GNUC__)
+    if (!block_)
+        return;
+    const std::size_t size = EndsSize + End(TextCount - 1);
+    for (std::size_t offset = 0; offset < size; offset += 64)
+        __builtin_prefetch(block_.get() + offset);
+#endif
+}
+
 bool Song::IsSameEntry(const Song& other) const
 {
     return SameTextsThrough(other, Folder);

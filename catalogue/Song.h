@@ -79,6 +79,10 @@ public:
     // The same entry: equal tag texts and the same file.
     bool IsSameEntry(const Song& other) const;
 
+    // Asks for the song's texts ahead of a read, for callers that visit many songs in a
+    // known, scattered order.
+    void PrefetchTexts() const;
+
 protected:
     void SetPath(std::string_view text);
     void SetType(std::string_view text) { SetText(Type, text); }

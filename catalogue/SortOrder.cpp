@@ -128,37 +128,101 @@ void Prefetch(const Song& song)
 
 constexpr std::size_t PrefetchDistance = 8;
 
+// Runs no longer than this are finished by comparing their texts: counting digits would
+// cost more than the few comparisons.
+constexpr std::size_t ComparedRun = 48;
+
+// Texts that still agree this far are rare, and may be long: their runs are finished by
+// comparing them whole rather than eight bytes a round.
+constexpr std::size_t ComparedDepth = 64;
+
+// A stable sort. A short run is sorted in place, comparing each entry about log n times:
+// a merge sort's buffer would cost more than the sort.
+template <typename Less>
+void StableSort(std::span<SortEntry> entries, const Less& less)
+{
+    if (entries.size() > ComparedRun) {
+        std::stable_sort(entries.begin(), entries.end(), less);
+        return;
+    }
+    for (auto at = entries.begin(); at != entries.end(); ++at) {
+        const SortEntry entry = *at;
+        const auto place = std::upper_bound(entries.begin(), at, entry, less);
+        std::move_backward(place, at, at + 1);
+        *place = entry;
+    }
+}
+
+// A run of entries whose texts agree in their first `offset` bytes.
+struct PendingRun {
+    std::size_t start;
+    std::size_t size;
+    std::size_t offset;
+};
+
+// Hands on every run of equal prefixes among `entries`, whose texts agree before `offset`,
+// as a run that agrees in the eight bytes after it as well.
+void PushEqualPrefixRuns(std::span<const SortEntry> entries, std::size_t start, std::size_t offset,
+                         std::vector<PendingRun>& pending)
+{
+    for (std::size_t at = 0; at < entries.size();) {
+        std::size_t end = at + 1;
+        while (end < entries.size() && entries[end].prefix == entries[at].prefix)
+            ++end;
+        if (end - at > 1)
+            pending.push_back({start + at, end - at, offset + PrefixSize});
+        at = end;
+    }
+}
+
 } // namespace
 
 std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::uint8_t field)
 {
+    const auto text = [&](std::uint32_t index) { return *songs[index].FieldText(field); };
     std::vector<SortEntry> entries;
     entries.reserve(songs.size());
     for (std::size_t at = 0; at < songs.size(); ++at) {
-        const std::string_view text = *songs[at].FieldText(field);
-        entries.push_back({Prefix(text), static_cast<std::uint32_t>(text.size()), static_cast<std::uint32_t>(at)});
+        const std::string_view bytes = text(static_cast<std::uint32_t>(at));
+        entries.push_back({Prefix(bytes), static_cast<std::uint32_t>(bytes.size()), static_cast<std::uint32_t>(at)});
     }
     std::vector<SortEntry> spare(entries.size());
     SortByPrefix(entries, spare, Digits);
-    const auto tail = [&](const SortEntry& entry) {
-        return songs[entry.index].FieldText(field)->substr(PrefixSize);
-    };
-    // Within a run of equal prefixes; the index keeps equal texts in their order.
-    const auto less = [&](const SortEntry& a, const SortEntry& b) {
-        // A text no longer than the prefix starts the other.
-        if (std::min(a.size, b.size) <= PrefixSize) {
-            if (a.size != b.size)
-                return a.size < b.size;
-        } else if (const int order = tail(a).compare(tail(b)); order != 0) {
-            return order < 0;
+
+    // Texts that share their beginnings, as the names of one artist or "Track 07" do, are
+    // told apart by their next eight bytes, and the next, each run sorted by digits again:
+    // a run's texts are read once for each eight bytes they share, not once per comparison.
+    // Sorting is stable throughout, so equal texts keep their order.
+    std::vector<PendingRun> pending;
+    PushEqualPrefixRuns(entries, 0, 0, pending);
+    while (!pending.empty()) {
+        const PendingRun run = pending.back();
+        pending.pop_back();
+        const auto first = entries.begin() + static_cast<std::ptrdiff_t>(run.start);
+        const auto last = first + static_cast<std::ptrdiff_t>(run.size);
+        // A text that ends within the shared bytes starts every longer text of the run.
+        const auto ends = [&](const SortEntry& e) { return e.size <= run.offset; };
+        auto longer = first;
+        if (std::any_of(first, last, ends)) {
+            longer = std::stable_partition(first, last, ends);
+            StableSort(std::span(first, longer), [](const SortEntry& a, const SortEntry& b) { return a.size < b.size; });
         }
-        return a.index < b.index;
-    };
-    for (auto run = entries.begin(); run != entries.end();) {
-        const auto end = std::find_if(run + 1, entries.end(), [&](const SortEntry& e) { return e.prefix != run->prefix; });
-        std::sort(run, end, less);
-        run = end;
+        const std::span<SortEntry> rest(longer, last);
+        if (rest.size() < 2)
+            continue;
+        if (rest.size() <= ComparedRun || run.offset >= ComparedDepth) {
+            StableSort(rest, [&](const SortEntry& a, const SortEntry& b) {
+                return text(a.index).substr(run.offset) < text(b.index).substr(run.offset);
+            });
+            continue;
+        }
+        for (SortEntry& entry : rest)
+            entry.prefix = Prefix(text(entry.index).substr(run.offset));
+        const std::size_t restStart = static_cast<std::size_t>(longer - entries.begin());
+        SortByPrefix(rest, std::span(spare).subspan(restStart, rest.size()), Digits);
+        PushEqualPrefixRuns(rest, restStart, run.offset, pending);
     }
+
     std::vector<std::uint32_t> order;
     order.reserve(entries.size());
     for (const SortEntry& entry : entries)
@@ -166,16 +230,20 @@ std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::u
     return order;
 }
 
-// Gathers the songs into a new array in their order: the writes run straight on, and
-// the scattered reads are asked for ahead, as the order tells exactly which come next.
+// Gathers copies of the songs into a new array in their order, each text block made anew,
+// so that the blocks lie in the new order too and a search over the sorted list reads them
+// straight on. The writes run straight on, and the scattered reads are asked for ahead,
+// as the order tells exactly which come next.
 void ApplyOrder(std::vector<Song>& songs, const std::vector<std::uint32_t>& order)
 {
     std::vector<Song> ordered;
     ordered.reserve(songs.size());
     for (std::size_t at = 0; at < order.size(); ++at) {
+        if (at + 2 * PrefetchDistance < order.size())
+            Prefetch(songs[order[at + 2 * PrefetchDistance]]);
         if (at + PrefetchDistance < order.size())
-            Prefetch(songs[order[at + PrefetchDistance]]);
-        ordered.push_back(std::move(songs[order[at]]));
+            songs[order[at + PrefetchDistance]].PrefetchTexts();
+        ordered.push_back(songs[order[at]]);
     }
     songs = std::move(ordered);
 }

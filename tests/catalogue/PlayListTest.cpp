@@ -177,14 +177,16 @@ TEST(PlayList, SortByFieldOrdersLongAndEqualTextsByAllTheirBytesAndKeepsEqualOne
     std::vector<std::string> texts = {"abcdefghZ", "abcdefgh", "abcdefgh\0"s, "abcdefgh", "abcdefg", "abcdefg\0"s,
                                       "abcdefghA", "", "\xFF", "abcdefgh\xFF" "a", "abcdefgh\xFF", "\0"s};
     // Enough random texts over a few bytes for long runs of equal prefixes and long
-    // chains of moved songs.
+    // chains of moved songs; half of them share a short beginning and some a long one, and
+    // each share is longer than a run that is sorted in one piece.
     std::mt19937 random(7);
     const std::string bytes = "a\0\xFFz"s;
-    for (int i = 0; i < 2000; ++i) {
+    for (int i = 0; i < 70000; ++i) {
         std::string text(random() % 14, 'a');
         for (char& byte : text)
             byte = bytes[random() % bytes.size()];
-        texts.push_back(text);
+        const std::string beginning = i % 2 == 0 ? "The " : i % 3 == 0 ? std::string(70, 'a') : "";
+        texts.push_back(beginning + text);
     }
     PlayList list;
     for (std::size_t i = 0; i < texts.size(); ++i)
