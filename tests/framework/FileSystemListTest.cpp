@@ -53,6 +53,7 @@ TEST_F(FileSystemLists, ListTheParentsTheFolderAndItsVisibleSubFoldersAndTieTheF
     const std::string music = folder.MakeFolder("Music");
     folder.MakeFolder("Music/rock");
     folder.MakeFolder("Music/Jazz");
+    folder.MakeFolder("Music/AC\\DC");
     folder.MakeFolder("Music/.cache");
     folder.Write("Music/song.mp3", "bytes");
     TDirectoryListBox& folders = Make<TDirectoryListBox>(form);
@@ -62,15 +63,21 @@ TEST_F(FileSystemLists, ListTheParentsTheFolderAndItsVisibleSubFoldersAndTieTheF
 
     const std::string current = music.substr(0, music.size() - 1);
     const Strings rows = Rows(folders);
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(folders.CurrentRow() + 3));
+    ASSERT_EQ(rows.size(), static_cast<std::size_t>(folders.CurrentRow() + 4));
     EXPECT_EQ(rows.front(), "/");
     EXPECT_EQ(folders.GetItemPath(0), "/");
     EXPECT_EQ(folders.Directory(), current);
     EXPECT_EQ(folders.GetItemPath(folders.CurrentRow()), current);
-    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 1), current + "/Jazz");
-    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 2), current + "/rock");
+    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 1), current + "/AC\\DC");
+    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 2), current + "/Jazz");
+    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 3), current + "/rock");
     EXPECT_EQ(folders.ItemIndex(), folders.CurrentRow());
     EXPECT_EQ(Rows(files), Strings{"song.mp3"});
+
+    // A backslash is part of a folder's name: its row stands under its parent's, alone.
+    folders.SetDirectory(current + "/AC\\DC");
+    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() - 1), current);
+    EXPECT_EQ(Rows(folders).back(), std::string(2 * static_cast<std::size_t>(folders.CurrentRow()), ' ') + "AC\\DC");
 
     folders.SetDirectory("/");
     EXPECT_EQ(folders.CurrentRow(), 0);
