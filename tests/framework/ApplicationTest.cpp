@@ -2,11 +2,14 @@
 
 #include "framework/ShellTarget.h"
 #include "framework/TTimer.h"
+#include "tests/support/TempFolder.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 
+#include <cstdlib>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -33,7 +36,18 @@ TEST_F(ApplicationObject, RunsUntilTheMainFormHasClosedAndOnlyThen)
 
 TEST_F(ApplicationObject, KnowsTheFullPathOfItsExecutable)
 {
+    std::error_code missing;
+    EXPECT_TRUE(std::filesystem::equivalent(Application->ExeName(), "/proc/self/exe", missing));
     EXPECT_TRUE(Application->ExeName().starts_with('/') && Application->ExeName().ends_with("/framework_tests"));
+}
+
+// Its folder's name may be any bytes: the test above, run from a folder "Caf\xE9".
+TEST(ExecutablePath, KeepsAFolderNameThatIsNotUtf8)
+{
+    TestSupport::TempFolder folder;
+    const std::string copy = folder.MakeFolder("Caf\xE9") + "framework_tests";
+    std::filesystem::create_hard_link(std::filesystem::read_symlink("/proc/self/exe"), copy);
+    EXPECT_EQ(std::system(("'" + copy + "' --gtest_filter=ApplicationObject.KnowsTheFullPathOfItsExecutable").c_str()), 0);
 }
 
 TEST_F(ApplicationObject, ShowsAnInformationBoxWithOneOkButtonUnderItsTitle)
