@@ -28,7 +28,7 @@ public:
 
     std::int32_t GetGenreNumber() const { return genreNumber_; }
 
-    // Folder and file name from a path split at its last separator of either kind.
+    // Folder and file name from a path split at its last separator.
     void SetPathParts(const std::string& path);
 
     // Titles the song with its file name less the extension, as a file without a tag is

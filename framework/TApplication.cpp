@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 
 TApplication* Application = nullptr;
@@ -136,7 +137,11 @@ bool TApplication::HelpCommand(int command, std::intptr_t)
 
 std::string TApplication::ExeName() const
 {
-    return FromQt(QCoreApplication::applicationFilePath());
+    // The file system's own bytes: Qt's text would turn a folder name that is not UTF-8
+    // into another folder's, where the program would find and save no list.
+    std::error_code unreadable;
+    const std::filesystem::path own = std::filesystem::read_symlink("/proc/self/exe", unreadable);
+    return unreadable ? FromQt(QCoreApplication::applicationFilePath()) : own.string();
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption)

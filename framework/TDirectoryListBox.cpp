@@ -28,11 +28,11 @@ void TDirectoryListBox::SetDirectory(const std::string& folder)
     Items().Clear();
     paths_.clear();
     // The root, then each level down to the current folder.
-    std::size_t end = directory_.find_first_of("/\\");
+    std::size_t end = directory_.find_first_of(Platform::Separators);
     AddRow(directory_.substr(0, end + 1), directory_.substr(0, end + 1), 0);
     int depth = 0;
     while (end != std::string::npos && end + 1 < directory_.size()) {
-        const std::size_t next = directory_.find_first_of("/\\", end + 1);
+        const std::size_t next = directory_.find_first_of(Platform::Separators, end + 1);
         const std::string path = directory_.substr(0, next);
         AddRow(path, path.substr(end + 1), ++depth);
         end = next;

@@ -6,7 +6,7 @@
 namespace Platform {
 
 // True for a name that makes exactly one level below a folder: not empty, not "." or
-// "..", and holding no separator of either kind and no control character.
+// "..", and holding no separator and no control character.
 bool IsFolderName(std::string_view name);
 
 enum class FolderMade { Created, Existed, Failed };

@@ -12,9 +12,15 @@ inline constexpr char Separator = '\\';
 inline constexpr char Separator = '/';
 #endif
 
-// Paths may come from lists and M3U files written on either kind of system,
-// so splitting accepts both separators.
-constexpr bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+// What splits a path here. Windows takes either; elsewhere a backslash is an ordinary byte
+// of a name ("AC\DC" is one folder), so splitting at it would name files that do not exist.
+#ifdef _WIN32
+inline constexpr std::string_view Separators = "\\/";
+#else
+inline constexpr std::string_view Separators = "/";
+#endif
+
+constexpr bool IsSeparator(char c) { return Separators.find(c) != std::string_view::npos; }
 
 // The position of the last separator in path[from, to), searched backwards; npos when none.
 constexpr std::size_t LastSeparator(std::string_view path, std::size_t from, std::size_t to)

@@ -103,18 +103,18 @@ template <typename Manager> Strings Split(const std::string& path)
     return parts;
 }
 
-TEST(ListManagerSplitPath, SplitsAtTheLastSeparatorOfEitherKind)
+TEST(ListManagerSplitPath, SplitsAtTheLastSlashOnlyABackslashBeingPartOfAName)
 {
     // A source's folder path ends in its closing separator, which is never split at.
     const std::pair<std::string, Strings> folders[] = {
-        {"C:\\Music\\Rock\\", {"C:\\Music", "Rock"}}, {"C:/Music\\Rock/", {"C:/Music", "Rock"}},
-        {"C:\\Music", {"C:", "Musi"}}, {"Rock\\", {"", "Rock\\"}}, {"/Rock/", {"", "Rock"}}, {"/", {"", "/"}},
-        {"", {"", ""}}};
+        {"/music/Rock/", {"/music", "Rock"}}, {"/music/AC\\DC/", {"/music", "AC\\DC"}},
+        {"C:/Music\\Rock/", {"C:", "Music\\Rock"}}, {"C:/Music", {"C:", "Musi"}}, {"Rock\\", {"", "Rock\\"}},
+        {"/Rock/", {"", "Rock"}}, {"/", {"", "/"}}, {"", {"", ""}}};
     for (const auto& [path, parts] : folders)
         EXPECT_EQ(Split<SourceManager>(path), parts) << path;
     const std::pair<std::string, Strings> files[] = {
-        {"C:/Lists\\Mix.m3u", {"C:/Lists", "Mix.m3u"}}, {"C:\\Lists/Mix.m3u", {"C:\\Lists", "Mix.m3u"}},
-        {"Mix.m3u", {"", "Mix.m3u"}}, {"C:\\Lists\\", {"C:\\Lists", ""}}, {"", {"", ""}}};
+        {"/lists/AC\\DC.m3u", {"/lists", "AC\\DC.m3u"}}, {"C:\\Lists/Mix.m3u", {"C:\\Lists", "Mix.m3u"}},
+        {"Mix.m3u", {"", "Mix.m3u"}}, {"/lists/", {"/lists", ""}}, {"C:\\Lists\\", {"", "C:\\Lists\\"}}, {"", {"", ""}}};
     for (const auto& [path, parts] : files)
         EXPECT_EQ(Split<PlayListManager>(path), parts) << path;
 }

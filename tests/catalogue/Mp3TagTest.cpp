@@ -110,11 +110,11 @@ TEST(TagField, TrimDropsTrailingPaddingThenCutsAtTheFirstNul)
         EXPECT_EQ(VT::TrimTagField(field), text) << field;
 }
 
-TEST(SetPathParts, SplitsAtTheLastSeparatorOfEitherKindButNotTheFirstCharacter)
+TEST(SetPathParts, SplitsAtTheLastSlashButNotTheFirstCharacterABackslashBeingPartOfAName)
 {
     const std::pair<std::string, Strings> cases[] = {
-        {"C:/Music/a.mp3", {"C:/Music", "a.mp3"}}, {"C:\\Music\\a.mp3", {"C:\\Music", "a.mp3"}},
-        {"a/b\\c.mp3", {"a/b", "c.mp3"}}, {"a\\b/c.mp3", {"a\\b", "c.mp3"}}, {"a.mp3", {"", "a.mp3"}},
+        {"C:/Music/a.mp3", {"C:/Music", "a.mp3"}}, {"/music/AC\\DC.mp3", {"/music", "AC\\DC.mp3"}},
+        {"a/b\\c.mp3", {"a", "b\\c.mp3"}}, {"a\\b/c.mp3", {"a\\b", "c.mp3"}}, {"a.mp3", {"", "a.mp3"}},
         {"/a.mp3", {"", "/a.mp3"}}, {"x/", {"x", ""}}, {"/", {"", "/"}}, {"", {"", ""}}};
     for (const auto& [path, parts] : cases) {
         VT::MP3Song song;

@@ -108,10 +108,11 @@ TEST(SourceScan, NamesTheSourceAfterItsFolderAndAddsNoneForAFolderThatCannotBeLi
     EXPECT_TRUE(recorder.calls.empty());
     // With no separator before the closing one the whole text is the name.
     EXPECT_EQ(model.AddSource("./")->GetName(), "./");
+    EXPECT_EQ(model.AddSource(folder.MakeFolder("AC\\DC"))->GetName(), "AC\\DC");
     // Cut at its NUL, the last name would reach the folder "Music".
     for (const std::string& unlisted : Strings{"missing/", "file/", std::string("Music\0/", 7)})
         EXPECT_THROW(model.AddSource(folder / unlisted), VT::invalid_directory) << unlisted;
-    EXPECT_EQ(Names(model.GetSources()), (Strings{"Rock", "./"}));
+    EXPECT_EQ(Names(model.GetSources()), (Strings{"Rock", "./", "AC\\DC"}));
 }
 
 } // namespace

@@ -2,10 +2,15 @@
 
 #include "framework/ShellTarget.h"
 #include "framework/TTimer.h"
+#include "tests/support/TempFolder.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
+
+#include <cstdlib>
+#include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -31,7 +36,18 @@ TEST_F(ApplicationObject, RunsUntilTheMainFormHasClosedAndOnlyThen)
 
 TEST_F(ApplicationObject, KnowsTheFullPathOfItsExecutable)
 {
+    std::error_code missing;
+    EXPECT_TRUE(std::filesystem::equivalent(Application->ExeName(), "/proc/self/exe", missing));
     EXPECT_TRUE(Application->ExeName().starts_with('/') && Application->ExeName().ends_with("/framework_tests"));
+}
+
+// Its folder's name may be any bytes: the test above, run from a folder "Caf\xE9".
+TEST(ExecutablePath, KeepsAFolderNameThatIsNotUtf8)
+{
+    TestSupport::TempFolder folder;
+    const std::string copy = folder.MakeFolder("Caf\xE9") + "framework_tests";
+    std::filesystem::create_hard_link(std::filesystem::read_symlink("/proc/self/exe"), copy);
+    EXPECT_EQ(std::system(("'" + copy + "' --gtest_filter=ApplicationObject.KnowsTheFullPathOfItsExecutable").c_str()), 0);
 }
 
 TEST_F(ApplicationObject, ShowsAnInformationBoxWithOneOkButtonUnderItsTitle)
@@ -63,15 +79,22 @@ TEST_F(ApplicationObject, RunsIdleProcessingAndTimersWhileItWaitsForEvents)
     TTimer timer;
     timer.OnTimer = [&] { loop.quit(); };
     timer.SetInterval(5);
-    loop.exec();
+    // A timer that never ticks fails the test instead of holding the run for ever.
+    QTimer::singleShot(10000, &loop, [&] { loop.exit(1); });
+    ASSERT_EQ(loop.exec(), 0);
     EXPECT_GT(idles, 0);
 }
 
 TEST(ShellTargets, TellWebAddressesFromFiles)
 {
-    EXPECT_EQ(ShellTarget("https://example.org/page"), QUrl("https://example.org/page"));
-    EXPECT_EQ(ShellTarget("C:/music/faq.pdf"), QUrl::fromLocalFile("C:/music/faq.pdf"));
-    EXPECT_EQ(ShellTarget("/music/caf\xE9 1.mp3").toLocalFile(), QString::fromUtf8("/music/café 1.mp3"));
+    // A file goes as its own bytes: Latin-1 "é" is not the UTF-8 one, a backslash is no separator.
+    const std::pair<std::string, QByteArray> targets[] = {
+        {"https://example.org/page", "https://example.org/page"},
+        {"/music/caf\xE9 1.mp3", "file:///music/caf%E9%201.mp3"},
+        {"/music/AC\\DC/caf\xC3\xA9.mp3", "file:///music/AC%5CDC/caf%C3%A9.mp3"}};
+    for (const auto& [target, address] : targets)
+        EXPECT_EQ(ShellTarget(target).toEncoded(), address) << target;
+    EXPECT_TRUE(ShellTarget("C:/music/faq.pdf").isLocalFile());
 }
 
 } // namespace

@@ -51,9 +51,8 @@ TEST_F(FileSystemLists, ListTheParentsTheFolderAndItsVisibleSubFoldersAndTieTheF
 {
     TestSupport::TempFolder folder;
     const std::string music = folder.MakeFolder("Music");
-    folder.MakeFolder("Music/rock");
-    folder.MakeFolder("Music/Jazz");
-    folder.MakeFolder("Music/.cache");
+    for (const char* sub : {"Music/rock", "Music/Jazz", "Music/AC\\DC", "Music/.cache"})
+        folder.MakeFolder(sub);
     folder.Write("Music/song.mp3", "bytes");
     TDirectoryListBox& folders = Make<TDirectoryListBox>(form);
     TFileListBox& files = Make<TFileListBox>(form);
@@ -61,16 +60,20 @@ TEST_F(FileSystemLists, ListTheParentsTheFolderAndItsVisibleSubFoldersAndTieTheF
     folders.SetDirectory(music);
 
     const std::string current = music.substr(0, music.size() - 1);
-    const Strings rows = Rows(folders);
-    ASSERT_EQ(rows.size(), static_cast<std::size_t>(folders.CurrentRow() + 3));
-    EXPECT_EQ(rows.front(), "/");
+    const Strings paths = {current, current + "/AC\\DC", current + "/Jazz", current + "/rock"};
+    ASSERT_EQ(Rows(folders).size(), folders.CurrentRow() + paths.size());
+    EXPECT_EQ(Rows(folders).front(), "/");
     EXPECT_EQ(folders.GetItemPath(0), "/");
     EXPECT_EQ(folders.Directory(), current);
-    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow()), current);
-    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 1), current + "/Jazz");
-    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + 2), current + "/rock");
+    for (std::size_t below = 0; below < paths.size(); ++below)
+        EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() + static_cast<int>(below)), paths[below]);
     EXPECT_EQ(folders.ItemIndex(), folders.CurrentRow());
     EXPECT_EQ(Rows(files), Strings{"song.mp3"});
+
+    // A backslash is part of a folder's name: its row stands under its parent's, alone.
+    folders.SetDirectory(current + "/AC\\DC");
+    EXPECT_EQ(folders.GetItemPath(folders.CurrentRow() - 1), current);
+    EXPECT_EQ(Rows(folders).back(), std::string(2 * static_cast<std::size_t>(folders.CurrentRow()), ' ') + "AC\\DC");
 
     folders.SetDirectory("/");
     EXPECT_EQ(folders.CurrentRow(), 0);

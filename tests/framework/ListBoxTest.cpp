@@ -67,7 +67,10 @@ TEST_F(ListBoxes, LetTheirDrawHandlerMoveAControlThatShowsAPicture)
     box.Invalidate();
     // What the screen shows, as painted so far: a widget's grab would paint it all anew.
     QWidget* window = form.Widget();
-    const auto shown = [&] { return window->screen()->grabWindow(window->winId()).toImage().pixelColor(206, 35); };
+    const auto shown = [&] {
+        const QImage seen = window->screen()->grabWindow(window->winId()).toImage();
+        return seen.valid(206, 35) ? seen.pixelColor(206, 35) : QColor(); // empty until first shown
+    };
     EXPECT_TRUE(WaitUntil([&] { return shown().green() > 200 && shown().red() < 60; }));
 }
 

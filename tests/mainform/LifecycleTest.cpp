@@ -15,7 +15,7 @@ TEST(ProgramFolder, IsTheExecutablesFolderEndingInTheSeparator)
     const std::string separator(1, Platform::Separator);
     const std::vector<std::pair<std::string, std::string>> cases{
         {"/opt/vesktunelo/vesktunelo", "/opt/vesktunelo" + separator},
-        {"C:\\Program Files\\VT\\vt.exe", "C:\\Program Files\\VT" + separator},
+        {"C:\\Program Files\\VT\\vt.exe", ""},
         {"vesktunelo", ""},
     };
     for (const auto& [executable, folder] : cases)
