@@ -3,6 +3,7 @@
 #include "dialogs/foldercreate.h"
 
 #include "catalogue/Exceptions.h"
+#include "catalogue/ListFileNames.h"
 #include "catalogue/M3UWrite.h"
 #include "dialogs/exporterror.h"
 #include "dialogs/foldercreatethread.h"
@@ -139,7 +140,8 @@ void TCreateFolderForm::ShowCopyProgress(int song, int count)
 
 void TCreateFolderForm::EndRun(bool cancelled, int notCopied)
 {
-    const std::string m3uName = CopyList->GetName() + ".m3u";
+    // The list's name may hold what no file name can, or lead out of the folder.
+    const std::string m3uName = VT::FileStemFor(CopyList->GetName()) + ".m3u";
     const bool exported = cancelled || Export(m3uName);
     ProgressBar->SetPosition(0);
     ShowRunning(false);

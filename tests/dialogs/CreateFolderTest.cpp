@@ -143,6 +143,22 @@ TEST_F(CreateFolder, CopiesEverySongShowingHowManyAreLeftAndListsTheirFileNames)
     ExpectReset();
 }
 
+// The list's file is named by the rule that names list files, inside the new folder.
+TEST_F(CreateFolder, NamesTheListFileAsListFilesAreNamedInsideTheNewFolder)
+{
+    const VT::Song song = Song("01.mp3");
+    AppForm->LoadPlayLists(std::vector{ListOf("AC/DC", {song}), ListOf("../Up", {song})});
+    const std::pair<int, Strings> cases[] = {{0, {".._Up.m3u", "01.mp3"}}, {1, {"01.mp3", "AC_DC.m3u"}}};
+    for (const auto& [row, written] : cases) {
+        AppForm->SelectPlayList(row);
+        AppForm->CreateFolderActionExecute();
+        Run(std::to_string(row));
+        EXPECT_EQ(places.Entries(std::to_string(row)), written);
+    }
+    EXPECT_EQ(places.Entries(), (Strings{"0", "1"}));
+    EXPECT_TRUE(messages.empty());
+}
+
 // Both messages when both are missing; a name that is no single folder level, or a
 // location that does not exist, makes nothing. Browse hands over to the picker.
 TEST_F(CreateFolder, WantsANameAndALocationThatMakeOneFolder)
