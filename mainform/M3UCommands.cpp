@@ -24,7 +24,7 @@ void TAppForm::ImportActionExecute()
     int lineCount = 0;
     VT::ListPtr imported;
     try {
-        imported = Model.ImportM3U(folder + OpenDlg->FileName, folder, reading, lineCount,
+        imported = Model.ImportM3U(OpenDlg->FilePath(), folder, reading, lineCount,
                                    [this](const std::string& name) { return MakeUniqueListName(name); });
     } catch (const VT::invalid_file&) {
         MessageDialog->ShowMessage("Error Importing " + OpenDlg->FileName
@@ -52,7 +52,7 @@ void TAppForm::ExportActionExecute()
     if (OpenDlg->Execute("Export Play List", shown->GetName() + ".m3u", TOpenDlg::SaveMode) != mrOk)
         return;
     try {
-        Model.ExportM3U(ChildPath(OpenDlg->Folder, OpenDlg->FileName), shown, OpenDlg->FullPath->Checked());
+        Model.ExportM3U(OpenDlg->FilePath(), shown, OpenDlg->FullPath->Checked());
     } catch (const VT::invalid_file&) {
         ShowExportError(OpenDlg->FileName);
     }

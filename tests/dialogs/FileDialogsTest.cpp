@@ -119,8 +119,9 @@ TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
     EXPECT_EQ(CreateFolderForm->FolderLocation, music);
 }
 
-// Save mode asks whenever the file is there under exactly this name, listed by the mask
-// or not; Cancel keeps the dialog open and the next OK asks again.
+// Save mode asks whenever the file that would be written is there, however its name was
+// typed and whether the mask lists it or not; Cancel keeps the dialog open and the next OK
+// asks again.
 TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
 {
     folder.Write("list.m3u", "");
@@ -137,6 +138,8 @@ TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
     const Case cases[] = {
         {"list.m3u", 1, {mrCancel, mrOk}, mrOk},
         {"notes.txt", 1, {mrOk}, mrOk},
+        {"Sub/notes.txt", 1, {mrOk}, mrOk},
+        {"./list.m3u", 1, {mrOk}, mrOk},
         {"LIST.m3u", 1, {}, mrOk},
         {"list.m3u", 0, {}, mrOk},
         {"list.m3u", 1, {mrCancel}, mrNone},
