@@ -12,7 +12,6 @@
 #include "framework/ControlBuilding.h"
 #include "framework/FolderPath.h"
 #include "framework/PictureButton.h"
-#include "mainform/Unit1.h"
 #include "platform/Folders.h"
 
 #include <initializer_list>
@@ -74,8 +73,9 @@ void TCreateFolderForm::BuildRunControls()
     ShowRunning(false);
 }
 
-void TCreateFolderForm::Open(VT::ListPtr list)
+void TCreateFolderForm::Open(VT::ListPtr list, TForm& opener)
 {
+    opener_ = &opener;
     CopyList = list;
     FolderNameEdit->SetText(list->GetName());
     Show();
@@ -85,8 +85,10 @@ void TCreateFolderForm::Open(VT::ListPtr list)
 
 void TCreateFolderForm::BrowseClick()
 {
-    SelectFolderForm->SetEnabled(true);
-    SelectFolderForm->Show();
+    SelectFolderForm->Open(*this, [this](const std::string& folder) {
+        FolderLocation = folder;
+        FolderPathLabel->SetCaption(folder);
+    });
     SetEnabled(false);
 }
 
@@ -121,7 +123,11 @@ void TCreateFolderForm::StartRun(bool folderCreated)
     ProgressBar->SetMax(static_cast<int>(CopyList->songs.size()));
     CancelRequested = 0;
     ShowRunning(true);
-    new FolderCreateThread(*this, CopyList->songs, FolderPath, folderCreated);
+    new FolderCreateThread({.CancelRequested = [this] { return CancelRequested != 0; },
+                            .ShowCopyProgress = [this](int song, int count) { ShowCopyProgress(song, count); },
+                            .ShowRollBack = [this](int position) { ProgressBar->SetPosition(position); },
+                            .EndRun = [this](bool cancelled, int notCopied) { EndRun(cancelled, notCopied); }},
+                           CopyList->songs, FolderPath, folderCreated);
 }
 
 void TCreateFolderForm::CancelClick()
@@ -179,5 +185,5 @@ void TCreateFolderForm::Leave()
 {
     CopyList = {};
     Hide();
-    AppForm->SetEnabled(true);
+    opener_->SetEnabled(true);
 }

@@ -100,8 +100,7 @@ TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
     Application->CreateForm(CreateFolderForm);
     Application->CreateForm(SelectFolderForm);
     TSelectFolderForm& picker = *SelectFolderForm;
-    CreateFolderForm->SetEnabled(false);
-    picker.Show();
+    CreateFolderForm->BrowseClick();
     picker.DirectoryListBox->SetDirectory(music);
     ClickRow(*picker.DirectoryListBox, sub, false);
     EXPECT_TRUE(picker.Visible());
@@ -112,8 +111,7 @@ TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
     EXPECT_EQ(CreateFolderForm->FolderPathLabel->Caption(), sub);
     EXPECT_TRUE(CreateFolderForm->Enabled());
 
-    picker.SetEnabled(true);
-    picker.Show();
+    CreateFolderForm->BrowseClick();
     ClickRow(*picker.DirectoryListBox, music, true);
     EXPECT_FALSE(picker.Visible());
     EXPECT_EQ(CreateFolderForm->FolderLocation, music);
