@@ -2,7 +2,7 @@
 
 #include "dialogs/Unit4.h"
 
-#include "mainform/Unit1.h"
+#include <utility>
 
 TRenameListForm* RenameListForm = nullptr;
 
@@ -11,8 +11,15 @@ TRenameListForm::TRenameListForm()
 {
 }
 
+void TRenameListForm::Open(TForm& opener, const std::string& name,
+                           std::function<void(const std::string& name)> renamePlayList)
+{
+    renamePlayList_ = std::move(renamePlayList);
+    Offer(opener, name);
+}
+
 void TRenameListForm::RenameList()
 {
-    AppForm->RenamePlayList(PlayListName->Text());
+    renamePlayList_(PlayListName->Text());
     Finish();
 }

@@ -4,14 +4,11 @@
 
 #include "platform/FileCopy.h"
 #include "platform/FolderListing.h"
-#include "platform/WholeFile.h"
 
 bool CopySongFile(const std::string& source, const std::string& destination, bool writtenByThisRun)
 {
-    if (writtenByThisRun) {
-        if (Platform::IsSameFile(source, destination))
-            return false;
-        Platform::DeleteFile(destination);
-    }
-    return Platform::CopyToNewFile(source, destination);
+    if (!writtenByThisRun)
+        return Platform::CopyToNewFile(source, destination);
+    // The earlier copy stays until the later song's own copy is whole.
+    return !Platform::IsSameFile(source, destination) && Platform::ReplaceWithCopy(source, destination);
 }

@@ -3,6 +3,7 @@
 #include "dialogs/foldercreate.h"
 
 #include "catalogue/Exceptions.h"
+#include "catalogue/ListFileNames.h"
 #include "catalogue/M3UWrite.h"
 #include "dialogs/exporterror.h"
 #include "dialogs/foldercreatethread.h"
@@ -11,7 +12,6 @@
 #include "framework/ControlBuilding.h"
 #include "framework/FolderPath.h"
 #include "framework/PictureButton.h"
-#include "mainform/Unit1.h"
 #include "platform/Folders.h"
 
 #include <initializer_list>
@@ -73,8 +73,9 @@ void TCreateFolderForm::BuildRunControls()
     ShowRunning(false);
 }
 
-void TCreateFolderForm::Open(VT::ListPtr list)
+void TCreateFolderForm::Open(VT::ListPtr list, TForm& opener)
 {
+    opener_ = &opener;
     CopyList = list;
     FolderNameEdit->SetText(list->GetName());
     Show();
@@ -84,8 +85,10 @@ void TCreateFolderForm::Open(VT::ListPtr list)
 
 void TCreateFolderForm::BrowseClick()
 {
-    SelectFolderForm->SetEnabled(true);
-    SelectFolderForm->Show();
+    SelectFolderForm->Open(*this, [this](const std::string& folder) {
+        FolderLocation = folder;
+        FolderPathLabel->SetCaption(folder);
+    });
     SetEnabled(false);
 }
 
@@ -120,7 +123,11 @@ void TCreateFolderForm::StartRun(bool folderCreated)
     ProgressBar->SetMax(static_cast<int>(CopyList->songs.size()));
     CancelRequested = 0;
     ShowRunning(true);
-    new FolderCreateThread(*this, CopyList->songs, FolderPath, folderCreated);
+    new FolderCreateThread({.CancelRequested = [this] { return CancelRequested != 0; },
+                            .ShowCopyProgress = [this](int song, int count) { ShowCopyProgress(song, count); },
+                            .ShowRollBack = [this](int position) { ProgressBar->SetPosition(position); },
+                            .EndRun = [this](bool cancelled, int notCopied) { EndRun(cancelled, notCopied); }},
+                           CopyList->songs, FolderPath, folderCreated);
 }
 
 void TCreateFolderForm::CancelClick()
@@ -139,7 +146,8 @@ void TCreateFolderForm::ShowCopyProgress(int song, int count)
 
 void TCreateFolderForm::EndRun(bool cancelled, int notCopied)
 {
-    const std::string m3uName = CopyList->GetName() + ".m3u";
+    // The list's name may hold what no file name can, or lead out of the folder.
+    const std::string m3uName = VT::FileStemFor(CopyList->GetName()) + ".m3u";
     const bool exported = cancelled || Export(m3uName);
     ProgressBar->SetPosition(0);
     ShowRunning(false);
@@ -177,5 +185,5 @@ void TCreateFolderForm::Leave()
 {
     CopyList = {};
     Hide();
-    AppForm->SetEnabled(true);
+    opener_->SetEnabled(true);
 }

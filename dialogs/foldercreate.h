@@ -14,14 +14,14 @@
 #include <cstdint>
 #include <string>
 
-// Shown over the disabled main window; only the program hides it, so every way out
-// gives the main window back its input.
+// Shown over the disabled window that opened it; only the program hides it, so every way
+// out gives that window back its input.
 class TCreateFolderForm : public TForm {
 public:
     TCreateFolderForm();
 
-    // Offers the play list's name for the new folder and shows the form.
-    void Open(VT::ListPtr list);
+    // Offers the play list's name for the new folder and shows the form over `opener`.
+    void Open(VT::ListPtr list, TForm& opener);
     void BrowseClick();
     void OkClick();
     void CancelClick();
@@ -63,8 +63,10 @@ private:
     // Shows or hides what only a run shows, and locks or frees what a run must not change.
     void ShowRunning(bool running);
     bool Export(const std::string& fileName) const;
-    // Lets go of the play list, hides the form and gives the main window back its input.
+    // Lets go of the play list, hides the form and gives the opener back its input.
     void Leave();
+
+    TForm* opener_ = nullptr;
 };
 
 extern TCreateFolderForm* CreateFolderForm;

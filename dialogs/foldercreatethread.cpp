@@ -3,13 +3,14 @@
 #include "dialogs/foldercreatethread.h"
 
 #include "dialogs/copysongfile.h"
-#include "dialogs/foldercreate.h"
 #include "platform/Folders.h"
 #include "platform/WholeFile.h"
 
-FolderCreateThread::FolderCreateThread(TCreateFolderForm& form, std::vector<VT::Song> songs, std::string folder,
+#include <utility>
+
+FolderCreateThread::FolderCreateThread(CopySteps steps, std::vector<VT::Song> songs, std::string folder,
                                        bool folderCreated)
-    : form_(form)
+    : steps_(std::move(steps))
     , songs_(std::move(songs))
     , folder_(std::move(folder))
     , folderCreated_(folderCreated)
@@ -22,23 +23,23 @@ void FolderCreateThread::Execute()
     // Read where Cancel is answered, after every progress step handed over before: a
     // click that the dialog answered while the last song was copied still counts.
     bool cancelled = false;
-    TThread::Synchronize([&] { cancelled = form_.CancelRequested != 0; });
+    TThread::Synchronize([&] { cancelled = steps_.CancelRequested(); });
     if (cancelled)
         RollBack();
-    TThread::Synchronize([&] { form_.EndRun(cancelled, notCopied); });
+    TThread::Synchronize([&] { steps_.EndRun(cancelled, notCopied); });
 }
 
 int FolderCreateThread::CopySongs()
 {
     const int count = static_cast<int>(songs_.size());
     int notCopied = 0;
-    for (int song = 0; song < count && form_.CancelRequested == 0; ++song) {
+    for (int song = 0; song < count && !steps_.CancelRequested(); ++song) {
         const std::string name(songs_[song].GetFileName());
         if (CopySongFile(songs_[song].GetFullFileName(), folder_ + name, written_.contains(name)))
             written_.insert(name);
         else
             ++notCopied;
-        TThread::Queue([&form = form_, song, count] { form.ShowCopyProgress(song, count); });
+        TThread::Queue([show = steps_.ShowCopyProgress, song, count] { show(song, count); });
     }
     return notCopied;
 }
@@ -50,7 +51,7 @@ void FolderCreateThread::RollBack()
         const std::string name(songs_[song].GetFileName());
         if (written_.erase(name) > 0)
             Platform::DeleteFile(folder_ + name);
-        TThread::Queue([&form = form_, position = count - song] { form.ProgressBar->SetPosition(position); });
+        TThread::Queue([show = steps_.ShowRollBack, position = count - song] { show(position); });
     }
     // A folder that stood there before the run stays, even when it ends up empty.
     if (folderCreated_)

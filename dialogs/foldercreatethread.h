@@ -5,20 +5,30 @@
 #include "catalogue/Song.h"
 #include "framework/TThread.h"
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
-class TCreateFolderForm;
+// What the copy has the Create Folder dialog do: each step on the main thread, but the
+// question whether Cancel was pressed, which the worker asks before each song.
+struct CopySteps {
+    std::function<bool()> CancelRequested;
+    // After the song of this index, of `count`, was copied or skipped.
+    std::function<void(int song, int count)> ShowCopyProgress;
+    // The bar while a cancelled run deletes its files.
+    std::function<void(int position)> ShowRollBack;
+    // Last, on every path.
+    std::function<void(bool cancelled, int notCopied)> EndRun;
+};
 
 // Copies each song's file on the worker, hands every step on the dialog to the main
 // thread, and after a Cancel deletes what the run wrote.
 class FolderCreateThread : public TThread {
 public:
     // Taken on the main thread when the run starts, so that the worker reads no form
-    // field but the cancel flag. `folder` ends in its separator; `folderCreated` says
-    // that this run made it.
-    FolderCreateThread(TCreateFolderForm& form, std::vector<VT::Song> songs, std::string folder, bool folderCreated);
+    // field. `folder` ends in its separator; `folderCreated` says that this run made it.
+    FolderCreateThread(CopySteps steps, std::vector<VT::Song> songs, std::string folder, bool folderCreated);
 
 protected:
     void Execute() override;
@@ -28,7 +38,7 @@ private:
     int CopySongs();
     void RollBack();
 
-    TCreateFolderForm& form_;
+    const CopySteps steps_;
     const std::vector<VT::Song> songs_;
     const std::string folder_;
     const bool folderCreated_;

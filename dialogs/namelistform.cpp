@@ -4,7 +4,8 @@
 #include "dialogs/namelistform.h"
 
 #include "framework/PictureButton.h"
-#include "mainform/Unit1.h"
+
+#include <utility>
 
 TNameListForm* NameListForm = nullptr;
 
@@ -29,8 +30,9 @@ TPlayListNameForm::TPlayListNameForm(const std::string& caption, const std::stri
     OnClose = [this](TCloseAction&) { CancelClick(); };
 }
 
-void TPlayListNameForm::Offer(const std::string& name)
+void TPlayListNameForm::Offer(TForm& opener, const std::string& name)
 {
+    opener_ = &opener;
     PlayListName->SetText(name);
     Show();
     PlayListName->SetFocus();
@@ -59,7 +61,7 @@ void TPlayListNameForm::PlayListNameKeyDown(TKey& key, TShiftState)
 void TPlayListNameForm::Finish()
 {
     Hide();
-    AppForm->SetEnabled(true);
+    opener_->SetEnabled(true);
 }
 
 TNameListForm::TNameListForm()
@@ -67,16 +69,23 @@ TNameListForm::TNameListForm()
 {
 }
 
+void TNameListForm::Open(TForm& opener, std::uint8_t addSelectedSongs, NewListSteps steps)
+{
+    AddSelectedSongs = addSelectedSongs;
+    steps_ = std::move(steps);
+    Offer(opener, OfferedListName);
+}
+
 // The name goes as typed, empty or taken: the main window makes it unique.
 void TNameListForm::CreateList()
 {
-    const std::int32_t row = AppForm->CreatePlayList(PlayListName->Text());
+    const std::int32_t row = steps_.CreatePlayList(PlayListName->Text());
     if (AddSelectedSongs == 1)
-        AppForm->AddSelectedToPlayList(row);
+        steps_.AddSelectedToPlayList(row);
     Finish();
 }
 
 void TNameListForm::Cancelled()
 {
-    AppForm->HideHelpBubble();
+    steps_.HideHelpBubble();
 }

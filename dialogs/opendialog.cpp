@@ -5,9 +5,7 @@
 #include "dialogs/qeastiondlg.h"
 #include "framework/ControlBuilding.h"
 #include "framework/FolderPath.h"
-#include "platform/FolderListing.h"
-
-#include <algorithm>
+#include "platform/WholeFile.h"
 
 TOpenDlg* OpenDlg = nullptr;
 
@@ -94,8 +92,12 @@ void TOpenDlg::CancelClick()
     SetModalResult(mrCancel);
 }
 
+std::string TOpenDlg::FilePath() const
+{
+    return ChildPath(Folder, FileName);
+}
+
 bool TOpenDlg::FileExists() const
 {
-    const auto names = Platform::ListFolder(WithSeparator(Folder));
-    return names && std::find(names->begin(), names->end(), FileName) != names->end();
+    return Platform::IdentityOf(FilePath()).has_value();
 }

@@ -26,6 +26,9 @@ public:
     void OkClick() override;
     void CancelClick() override;
 
+    // The file that the dialog chose: the name typed, which may hold folders, below Folder.
+    std::string FilePath() const;
+
     std::uint8_t Mode = 0;
     std::string FileName;
     std::string Title;
@@ -35,8 +38,7 @@ public:
     TCheckBox* FullPath = nullptr;
 
 private:
-    // Whether the file is there with exactly this name; a name differing only in letter
-    // case names another file.
+    // Whether a file stands where the chosen one would be written.
     bool FileExists() const;
 };
 

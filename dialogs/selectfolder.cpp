@@ -2,7 +2,7 @@
 
 #include "dialogs/selectfolder.h"
 
-#include "dialogs/foldercreate.h"
+#include <utility>
 
 TSelectFolderForm* SelectFolderForm = nullptr;
 
@@ -19,11 +19,18 @@ TSelectFolderForm::TSelectFolderForm()
     };
 }
 
+void TSelectFolderForm::Open(TForm& opener, std::function<void(const std::string& folder)> chosen)
+{
+    opener_ = &opener;
+    chosen_ = std::move(chosen);
+    SetEnabled(true);
+    Show();
+}
+
 void TSelectFolderForm::OkClick()
 {
     RememberShownFolder();
-    CreateFolderForm->FolderLocation = Folder;
-    CreateFolderForm->FolderPathLabel->SetCaption(Folder);
+    chosen_(Folder);
     Leave();
 }
 
@@ -34,7 +41,7 @@ void TSelectFolderForm::CancelClick()
 
 void TSelectFolderForm::Leave()
 {
-    CreateFolderForm->SetEnabled(true);
+    opener_->SetEnabled(true);
     SetEnabled(false);
     Hide();
 }

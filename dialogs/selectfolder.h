@@ -4,17 +4,24 @@
 
 #include "dialogs/folderpicker.h"
 
+#include <functional>
+#include <string>
+
 class TSelectFolderForm : public TFolderPickerDialog {
 public:
     TSelectFolderForm();
 
-    // Hands the folder to the Create Folder dialog.
+    // Shows the picker over `opener`; OK hands the folder to `chosen`.
+    void Open(TForm& opener, std::function<void(const std::string& folder)> chosen);
     void OkClick() override;
     void CancelClick() override;
 
 private:
-    // Back to the Create Folder dialog, which was disabled while this one stood over it.
+    // Back to the opener, which was disabled while this one stood over it.
     void Leave();
+
+    TForm* opener_ = nullptr;
+    std::function<void(const std::string& folder)> chosen_;
 };
 
 extern TSelectFolderForm* SelectFolderForm;

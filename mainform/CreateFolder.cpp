@@ -13,6 +13,6 @@ void TAppForm::OpenCreateFolderForm()
 {
     if (Model.GetMode() != VT::Manager::PlayListShown)
         return;
-    CreateFolderForm->Open(Model.GetSelected());
+    CreateFolderForm->Open(Model.GetSelected(), *this);
     SetEnabled(false);
 }

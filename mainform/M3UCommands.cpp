@@ -3,7 +3,7 @@
 #include "dialogs/exporterror.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/opendialog.h"
-#include "framework/FolderPath.h"
+#include "mainform/ProgramFolder.h"
 
 #include <string>
 
@@ -19,12 +19,13 @@ void TAppForm::ImportActionExecute()
 {
     if (OpenDlg->Execute("Import Play List", "*.m3u", TOpenDlg::OpenMode) != mrOk)
         return;
-    const std::string folder = WithSeparator(OpenDlg->Folder);
+    // The name typed may hold folders: the songs lie beside the file it names.
+    const std::string path = OpenDlg->FilePath();
     VT::MP3Song reading;
     int lineCount = 0;
     VT::ListPtr imported;
     try {
-        imported = Model.ImportM3U(folder + OpenDlg->FileName, folder, reading, lineCount,
+        imported = Model.ImportM3U(path, FolderOf(path), reading, lineCount,
                                    [this](const std::string& name) { return MakeUniqueListName(name); });
     } catch (const VT::invalid_file&) {
         MessageDialog->ShowMessage("Error Importing " + OpenDlg->FileName
@@ -52,7 +53,7 @@ void TAppForm::ExportActionExecute()
     if (OpenDlg->Execute("Export Play List", shown->GetName() + ".m3u", TOpenDlg::SaveMode) != mrOk)
         return;
     try {
-        Model.ExportM3U(ChildPath(OpenDlg->Folder, OpenDlg->FileName), shown, OpenDlg->FullPath->Checked());
+        Model.ExportM3U(OpenDlg->FilePath(), shown, OpenDlg->FullPath->Checked());
     } catch (const VT::invalid_file&) {
         ShowExportError(OpenDlg->FileName);
     }

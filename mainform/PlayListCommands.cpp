@@ -42,8 +42,10 @@ std::size_t PositionOf(const VT::ListPtr& list, const std::vector<VT::ListPtr>& 
 
 void TAppForm::ShowNewPlayListDialog(bool addSelection)
 {
-    NameListForm->AddSelectedSongs = addSelection ? 1 : 0;
-    NameListForm->Offer(OfferedListName);
+    NameListForm->Open(*this, addSelection ? 1 : 0,
+                       {.CreatePlayList = [this](const std::string& name) { return CreatePlayList(name); },
+                        .AddSelectedToPlayList = [this](std::int32_t row) { AddSelectedToPlayList(row); },
+                        .HideHelpBubble = [this] { HideHelpBubble(); }});
     SetEnabled(false);
 }
 
@@ -111,7 +113,8 @@ void TAppForm::RenameActionExecute()
 {
     if (Model.GetMode() != VT::Manager::PlayListShown)
         return;
-    RenameListForm->Offer(Model.GetSelected()->GetName());
+    RenameListForm->Open(*this, Model.GetSelected()->GetName(),
+                         [this](const std::string& name) { RenamePlayList(name); });
     SetEnabled(false);
 }
 

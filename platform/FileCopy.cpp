@@ -1,15 +1,17 @@
 // The bytes go from file to file inside the kernel (sendfile), so a song never passes
-// through this process and the copy is as fast as the system's own, and the destination
-// is created exclusively (O_EXCL).
+// through this process and the copy is as fast as the system's own. A file is only ever
+// created where none stood (O_EXCL, or a temporary name of its own), never written into.
 #include "platform/FileCopy.h"
 
 #include "platform/Descriptor.h"
 #include "platform/FolderListing.h"
+#include "platform/Separator.h"
 #include "platform/WholeFile.h"
 
 #include <array>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <utility>
 
 #include <fcntl.h>
@@ -68,23 +70,55 @@ bool SendAll(int in, int out)
     }
 }
 
+// The source, opened before anything at the destination is made, so that a source that
+// cannot be read leaves the destination's folder untouched.
+Descriptor OpenSource(const std::string& source, const std::string& destination)
+{
+    off_t size = 0;
+    return CanNameFile(destination) ? OpenRegularFile(source, O_RDONLY, size) : Descriptor(-1);
+}
+
+// Copies into `out`, a file that this call's caller created at `created`, which is
+// removed again unless the copy ends whole.
+bool Fill(const Descriptor& in, Descriptor out, const std::string& created)
+{
+    if (SendAll(in.Get(), out.Get()) && out.Close())
+        return true;
+    DeleteFile(created);
+    return false;
+}
+
 } // namespace
 
 bool CopyToNewFile(const std::string& source, const std::string& destination)
 {
-    if (!CanNameFile(destination))
-        return false;
-    off_t size = 0;
-    const Descriptor in = OpenRegularFile(source, O_RDONLY, size);
+    const Descriptor in = OpenSource(source, destination);
     if (!in)
         return false;
     Descriptor out(::open(destination.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    return out && Fill(in, std::move(out), destination);
+}
+
+bool ReplaceWithCopy(const std::string& source, const std::string& destination)
+{
+    const Descriptor in = OpenSource(source, destination);
+    if (!in)
+        return false;
+    const std::size_t separator = LastSeparator(destination, 0, destination.size());
+    const std::size_t folderEnd = separator == std::string::npos ? 0 : separator + 1;
+    std::string temporary = destination.substr(0, folderEnd) + ".vt-copy-XXXXXX";
+    Descriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!out)
         return false;
-    if (SendAll(in.Get(), out.Get()) && out.Close())
+    // The replaced file's permissions, not the private ones of a fresh temporary file.
+    struct stat replaced {};
+    if (::stat(destination.c_str(), &replaced) == 0)
+        ::fchmod(out.Get(), replaced.st_mode & 07777);
+    if (!Fill(in, std::move(out), temporary))
+        return false;
+    if (::rename(temporary.c_str(), destination.c_str()) == 0)
         return true;
-    // Created by this call, so it is this call's to remove.
-    DeleteFile(destination);
+    DeleteFile(temporary);
     return false;
 }
 

@@ -10,4 +10,10 @@ namespace Platform {
 // removed, so the destination ends either whole or absent. False when nothing was copied.
 bool CopyToNewFile(const std::string& source, const std::string& destination);
 
+// Copies the bytes of a regular file into a new temporary file beside `destination` and
+// renames it over whatever stands there only once the copy is whole, so a failure at any
+// point, a source that cannot be read included, leaves `destination` as it was. False
+// when nothing was copied.
+bool ReplaceWithCopy(const std::string& source, const std::string& destination);
+
 } // namespace Platform

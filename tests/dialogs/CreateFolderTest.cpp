@@ -106,15 +106,16 @@ protected:
 };
 
 // The count line and the bar between the steps; the later of two songs with one file name
-// replaces the copy of the earlier, and the list names both.
+// replaces the copy of the earlier, unless its own file is missing, and the list names both.
 TEST_F(CreateFolder, CopiesEverySongShowingHowManyAreLeftAndListsTheirFileNames)
 {
     TempFolder elsewhere;
     elsewhere.Write("10.mp3", "later");
     std::vector<VT::Song> songs;
-    for (int i = 10; i < 21; ++i)
+    for (int i = 10; i < 20; ++i)
         songs.push_back(Song(std::to_string(i) + ".mp3"));
     songs.push_back(Titled("Later", "10.mp3", elsewhere.PathWithoutSeparator()));
+    songs.push_back(Titled("Missing", "11.mp3", elsewhere.PathWithoutSeparator()));
     Open(songs);
     EXPECT_EQ(CreateFolderForm->FolderNameEdit->Text(), "Mix");
     EXPECT_FALSE(AppForm->Enabled());
@@ -133,10 +134,29 @@ TEST_F(CreateFolder, CopiesEverySongShowingHowManyAreLeftAndListsTheirFileNames)
         list.append(song.GetFileName()).append("\r\n");
     EXPECT_EQ(places.Read("Copy/Mix.m3u"), list);
     EXPECT_EQ(places.Read("Copy/10.mp3"), "later");
-    EXPECT_EQ(places.Read("Copy/20.mp3"), "20.mp3");
-    EXPECT_EQ(places.Entries("Copy").size(), 12U);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(places.Read("Copy/11.mp3"), "11.mp3");
+    EXPECT_EQ(std::filesystem::status(places / "Copy/10.mp3").permissions(),
+              std::filesystem::status(places / "Copy/12.mp3").permissions());
+    EXPECT_EQ(places.Read("Copy/19.mp3"), "19.mp3");
+    EXPECT_EQ(places.Entries("Copy").size(), 11U);
+    EXPECT_EQ(messages, Strings{"There were 1 songs that could not be copied into the folder."});
     ExpectReset();
+}
+
+// The list's file is named by the rule that names list files, inside the new folder.
+TEST_F(CreateFolder, NamesTheListFileAsListFilesAreNamedInsideTheNewFolder)
+{
+    const VT::Song song = Song("01.mp3");
+    AppForm->LoadPlayLists(std::vector{ListOf("AC/DC", {song}), ListOf("../Up", {song})});
+    const std::pair<int, Strings> cases[] = {{0, {".._Up.m3u", "01.mp3"}}, {1, {"01.mp3", "AC_DC.m3u"}}};
+    for (const auto& [row, written] : cases) {
+        AppForm->SelectPlayList(row);
+        AppForm->CreateFolderActionExecute();
+        Run(std::to_string(row));
+        EXPECT_EQ(places.Entries(std::to_string(row)), written);
+    }
+    EXPECT_EQ(places.Entries(), (Strings{"0", "1"}));
+    EXPECT_TRUE(messages.empty());
 }
 
 // Both messages when both are missing; a name that is no single folder level, or a

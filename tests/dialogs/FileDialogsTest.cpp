@@ -100,8 +100,7 @@ TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
     Application->CreateForm(CreateFolderForm);
     Application->CreateForm(SelectFolderForm);
     TSelectFolderForm& picker = *SelectFolderForm;
-    CreateFolderForm->SetEnabled(false);
-    picker.Show();
+    CreateFolderForm->BrowseClick();
     picker.DirectoryListBox->SetDirectory(music);
     ClickRow(*picker.DirectoryListBox, sub, false);
     EXPECT_TRUE(picker.Visible());
@@ -112,15 +111,15 @@ TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
     EXPECT_EQ(CreateFolderForm->FolderPathLabel->Caption(), sub);
     EXPECT_TRUE(CreateFolderForm->Enabled());
 
-    picker.SetEnabled(true);
-    picker.Show();
+    CreateFolderForm->BrowseClick();
     ClickRow(*picker.DirectoryListBox, music, true);
     EXPECT_FALSE(picker.Visible());
     EXPECT_EQ(CreateFolderForm->FolderLocation, music);
 }
 
-// Save mode asks whenever the file is there under exactly this name, listed by the mask
-// or not; Cancel keeps the dialog open and the next OK asks again.
+// Save mode asks whenever the file that would be written is there, however its name was
+// typed and whether the mask lists it or not; Cancel keeps the dialog open and the next OK
+// asks again.
 TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
 {
     folder.Write("list.m3u", "");
@@ -137,6 +136,8 @@ TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
     const Case cases[] = {
         {"list.m3u", 1, {mrCancel, mrOk}, mrOk},
         {"notes.txt", 1, {mrOk}, mrOk},
+        {"Sub/notes.txt", 1, {mrOk}, mrOk},
+        {"./list.m3u", 1, {mrOk}, mrOk},
         {"LIST.m3u", 1, {}, mrOk},
         {"list.m3u", 0, {}, mrOk},
         {"list.m3u", 1, {mrCancel}, mrNone},

@@ -74,7 +74,7 @@ TEST_F(NamingDialogs, CancelAndTheCloseBoxChangeNothing)
             EXPECT_FALSE(form->Visible());
         }
     }
-    RenameListForm->Offer("Rock");
+    AppForm->RenameActionExecute();
     RenameListForm->OkClick();
     EXPECT_FALSE(RenameListForm->Visible());
     EXPECT_EQ(PlayLists(), Strings{"Rock (0)"});

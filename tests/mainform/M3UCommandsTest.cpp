@@ -59,7 +59,11 @@ TEST_F(M3UCommands, ImportShowsTheNewListAfterTellingHowManySongsWereNotFound)
         // A list name of any bytes.
         {"\xe9\x01.m3u", "2.mp3\r\nw.mp3\r\n", {"There are 1 songs specified in the M3U play list were not found" + WhereSought},
          "\xe9\x01"},
+        // Songs are sought beside the file also when its name was typed with a folder.
+        {"Sub/Eight.m3u", "8.mp3\r\n", {}, "Eight"},
     };
+    music.MakeFolder("Sub");
+    music.Write("Sub/8.mp3", SongSamples::Tagged("Song 8"));
     for (const Case& c : cases) {
         if (c.bytes)
             music.Write(c.file, *c.bytes);
@@ -69,7 +73,7 @@ TEST_F(M3UCommands, ImportShowsTheNewListAfterTellingHowManySongsWereNotFound)
         EXPECT_EQ(told, c.told) << c.file;
         EXPECT_EQ(Form().Model.GetSelected()->GetName(), c.shown) << c.file;
     }
-    EXPECT_EQ(Rows(*Form().PlaylistListBox), (Strings{"Ten (7)", "\xe9\x01 (1)"}));
+    EXPECT_EQ(Rows(*Form().PlaylistListBox), (Strings{"Eight (1)", "Ten (7)", "\xe9\x01 (1)"}));
     EXPECT_EQ(offered, Strings(std::size(cases), "Import Play List: *.m3u 0"));
 }
 
