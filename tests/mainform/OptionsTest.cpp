@@ -79,6 +79,25 @@ TEST_F(OptionsWithLists, KeepTheShownListTheToolBoxAndTheWidthsForTheNextRun)
     EXPECT_EQ(Form().mp3ListView->Columns()[2].Width(), 140);
 }
 
+// A list added during a run stands last among the sources, or after the play lists of an
+// equal name, while the next start reads the files in the byte order of their names.
+TEST_F(OptionsWithLists, ShowTheListShownAtCloseAgainWhereverTheNextStartReadsItIn)
+{
+    StartAndLoad();
+    Form().LoadSources(std::vector{SongList("Blues", 1)});
+    Form().SelectSource(1);
+    CloseByUser();
+    Restart();
+    StartAndLoad();
+    EXPECT_EQ(Form().Model.GetSelected()->GetName(), "Blues");
+    Form().LoadPlayLists(std::vector{SongList("ALPHA", 1)});
+    Form().SelectPlayList(Form().FindPlayListInfo("ALPHA"));
+    CloseByUser();
+    Restart();
+    StartAndLoad();
+    EXPECT_EQ(Form().Model.GetSelected()->GetName(), "ALPHA");
+}
+
 // Each case starts from the play list Alpha shown; "" stands for nothing shown.
 TEST_F(OptionsWithLists, ShowTheListTheyNameAndNoOther)
 {
