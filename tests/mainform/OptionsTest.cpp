@@ -20,7 +20,8 @@ TEST(OptionsFile, ReadsWhatItCanOverTheCurrentValues)
     const std::vector<std::tuple<std::string, bool, WindowOptions>> cases{
         {"1\r\n0\r\n1\r\n3\r\n40\r\n300\r\n125\r\n100\r\n50\r\n80\r\n250\r\n0\r\n", true,
          {1, 0, 1, 3, {40, 300, 125, 100, 50, 80, 250, 0}}},
-        {" 0 1\t2 \n-1 10 10 -5 2000 60 70 80 300", true, {0, 1, 2, -1, {10, 10, -5, 2000, 60, 70, 80, 300}}},
+        {" 0 1\t2 \n-1 10 10 -5 2000 60 70 80 300", true, {0, 1, 2, -1, {10, 10, 125, 2000, 60, 70, 80, 0}}},
+        {"0 1 0 4\n0 4000 4001 -1 1 2147483647 1 1\n", true, {0, 1, 0, 4, {35, 4000, 125, 100, 1, 80, 1, 0}}},
         {"", false, {0, 1, 2, -1, Widths}},
         {"2", false, {2, 1, 2, -1, Widths}},
         {"2\r\n", true, {2, 1, 2, -1, Widths}},
