@@ -12,8 +12,11 @@
 #include "framework/TApplication.h"
 #include "mainform/ProgramFolder.h"
 #include "mainform/Unit1.h"
+#include "platform/FolderLock.h"
+#include "platform/TemporaryFiles.h"
 
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -33,6 +36,21 @@ void CreateWindows()
     Application->CreateForm(QuestionDialog);
 }
 
+// A second copy on the same program folder would write its old lists over the first
+// one's at close, so it says so and ends before it reads or writes any file. Where the
+// folder cannot be locked, the program runs as it always did; it then cannot tell a
+// file that a running save is writing from one a killed save left.
+bool TakeProgramFolder(const Platform::FolderLock& lock, const std::string& folder)
+{
+    if (lock.GetState() == Platform::FolderLock::State::HeldElsewhere) {
+        Application->MessageBox("Vesk Tunelo is already running.");
+        return false;
+    }
+    if (lock.GetState() == Platform::FolderLock::State::Held)
+        Platform::RemoveTemporaryFiles(folder);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -40,8 +58,12 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     try {
         Application->Initialize();
-        Application->SetHelpFile(FolderOf(Application->ExeName()) + HelpFileName);
+        const std::string programFolder = FolderOf(Application->ExeName());
+        Application->SetHelpFile(programFolder + HelpFileName);
         Application->SetTitle("Vesk Tunelo");
+        const Platform::FolderLock lock(programFolder);
+        if (!TakeProgramFolder(lock, programFolder))
+            return 0;
         CreateWindows();
         Application->Run();
     } catch (const std::exception& failure) {
