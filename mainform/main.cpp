@@ -13,7 +13,6 @@
 #include "mainform/ProgramFolder.h"
 #include "mainform/Unit1.h"
 #include "platform/FolderLock.h"
-#include "platform/TemporaryFiles.h"
 
 #include <exception>
 #include <string>
@@ -34,21 +33,6 @@ void CreateWindows()
     Application->CreateForm(OpenSourceDlg);
     Application->CreateForm(About);
     Application->CreateForm(QuestionDialog);
-}
-
-// A second copy on the same program folder would write its old lists over the first
-// one's at close, so it says so and ends before it reads or writes any file. Where the
-// folder cannot be locked, the program runs as it always did; it then cannot tell a
-// file that a running save is writing from one a killed save left.
-bool TakeProgramFolder(const Platform::FolderLock& lock, const std::string& folder)
-{
-    if (lock.GetState() == Platform::FolderLock::State::HeldElsewhere) {
-        Application->MessageBox("Vesk Tunelo is already running.");
-        return false;
-    }
-    if (lock.GetState() == Platform::FolderLock::State::Held)
-        Platform::RemoveTemporaryFiles(folder);
-    return true;
 }
 
 } // namespace
