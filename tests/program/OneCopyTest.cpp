@@ -60,17 +60,6 @@ protected:
     TestSupport::TempFolder folder_;
 };
 
-TEST_F(OneCopy, HoldsItsFolderFromTheStartUntilItIsKilledAndRemovesWhatAKilledSaveLeft)
-{
-    QProcess program;
-    Start(program);
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !folder_.Exists(LeftTemporary); }, 30000));
-    EXPECT_EQ(Platform::FolderLock(folder_.Path()).GetState(), State::HeldElsewhere);
-    program.kill();
-    ASSERT_TRUE(program.waitForFinished());
-    EXPECT_EQ(Platform::FolderLock(folder_.Path()).GetState(), State::Held);
-}
-
 // An X server of the test's own, on which a window is found and closed as a user would.
 class XServer {
 public:
@@ -80,37 +69,36 @@ public:
         while (!display_.ends_with('\n') && server_.waitForReadyRead(30000))
             display_ += server_.readAllStandardOutput().toStdString();
         display_ = ":" + display_.substr(0, display_.find('\n'));
-        connection_ = xcb_connect(display_.c_str(), nullptr);
+        x_ = xcb_connect(display_.c_str(), nullptr);
         // Top-level windows are children of the root: their mapping is reported from now on.
         const std::uint32_t notify = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        xcb_change_window_attributes(connection_, xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root,
-                                     XCB_CW_EVENT_MASK, &notify);
-        xcb_flush(connection_);
+        xcb_change_window_attributes(x_, xcb_setup_roots_iterator(xcb_get_setup(x_)).data->root, XCB_CW_EVENT_MASK,
+                                     &notify);
+        xcb_flush(x_);
     }
     ~XServer()
     {
-        xcb_disconnect(connection_);
+        xcb_disconnect(x_);
         server_.kill();
         server_.waitForFinished();
     }
 
-    const std::string& Display() const { return display_; }
-    bool Failed() const { return xcb_connection_has_error(connection_) != 0; }
+    // Empty when the server could not be reached.
+    std::string Display() const { return xcb_connection_has_error(x_) ? "" : display_; }
 
     xcb_atom_t Atom(const std::string& name) const
     {
         const Reply<xcb_intern_atom_reply_t> reply(
-            xcb_intern_atom_reply(connection_, xcb_intern_atom(connection_, 0, name.size(), name.c_str()), nullptr),
-            &std::free);
+            xcb_intern_atom_reply(x_, xcb_intern_atom(x_, 0, name.size(), name.c_str()), nullptr), &std::free);
         return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
 
     // The next top-level window mapped within 30 seconds.
     xcb_window_t NextMappedWindow() const
     {
-        pollfd readable{xcb_get_file_descriptor(connection_), POLLIN, 0};
+        pollfd readable{xcb_get_file_descriptor(x_), POLLIN, 0};
         do {
-            while (const Reply<xcb_generic_event_t> event{xcb_poll_for_event(connection_), &std::free}) {
+            while (const Reply<xcb_generic_event_t> event{xcb_poll_for_event(x_), &std::free}) {
                 const auto* mapped = reinterpret_cast<const xcb_map_notify_event_t*>(event.get());
                 if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && !mapped->override_redirect)
                     return mapped->window;
@@ -121,11 +109,8 @@ public:
 
     xcb_atom_t WindowType(xcb_window_t window) const
     {
-        const Reply<xcb_get_property_reply_t> type(
-            xcb_get_property_reply(
-                connection_, xcb_get_property(connection_, 0, window, Atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 1),
-                nullptr),
-            &std::free);
+        const auto asked = xcb_get_property(x_, 0, window, Atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 1);
+        const Reply<xcb_get_property_reply_t> type(xcb_get_property_reply(x_, asked, nullptr), &std::free);
         const bool one = type && xcb_get_property_value_length(type.get()) == sizeof(xcb_atom_t);
         return one ? *static_cast<const xcb_atom_t*>(xcb_get_property_value(type.get())) : xcb_atom_t{XCB_ATOM_NONE};
     }
@@ -133,37 +118,42 @@ public:
     // As the close box of the window's title bar does.
     void Close(xcb_window_t window) const
     {
-        xcb_client_message_event_t close{.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
-                                         .window = window, .type = Atom("WM_PROTOCOLS"),
-                                         .data = {.data32 = {Atom("WM_DELETE_WINDOW")}}};
-        xcb_send_event(connection_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&close));
-        xcb_flush(connection_);
+        const xcb_client_message_event_t close{.response_type = XCB_CLIENT_MESSAGE, .format = 32, .sequence = 0,
+                                               .window = window, .type = Atom("WM_PROTOCOLS"),
+                                               .data = {.data32 = {Atom("WM_DELETE_WINDOW")}}};
+        xcb_send_event(x_, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char*>(&close));
+        xcb_flush(x_);
     }
 
 private:
     QProcess server_;
     std::string display_;
-    xcb_connection_t* connection_ = nullptr;
+    xcb_connection_t* x_ = nullptr;
 };
 
-// Another copy holds the folder (here the test itself): a box is the only window, and once
-// it is closed the program ends having written no file.
+// The first copy holds the folder from its start, having removed what a killed save left:
+// the second's only window is a box, and once it is closed the second ends having written
+// no file. The first holds the folder until it is killed.
 TEST_F(OneCopy, ASecondCopySaysSoAndEndsTouchingNoFile)
 {
-    const Platform::FolderLock first(folder_.Path());
-    ASSERT_EQ(first.GetState(), State::Held);
+    QProcess first;
+    Start(first);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !folder_.Exists(LeftTemporary); }, 30000));
     const std::string before = Contents();
     const XServer server;
-    ASSERT_FALSE(server.Failed()) << server.Display();
-    QProcess program;
-    Start(program, server.Display());
+    ASSERT_NE(server.Display(), "");
+    QProcess second;
+    Start(second, server.Display());
     const xcb_window_t box = server.NextMappedWindow();
     EXPECT_EQ(server.WindowType(box), server.Atom("_NET_WM_WINDOW_TYPE_DIALOG"));
     server.Close(box);
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 0);
+    ASSERT_TRUE(second.waitForFinished(30000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
     EXPECT_EQ(Contents(), before);
+    first.kill();
+    ASSERT_TRUE(first.waitForFinished());
+    EXPECT_EQ(Platform::FolderLock(folder_.Path()).GetState(), State::Held);
 }
 
 } // namespace
