@@ -40,10 +40,8 @@ protected:
     void Start(QProcess& program, const std::string& display = {})
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        if (!display.empty()) {
-            environment.insert("DISPLAY", QString::fromStdString(display));
-            environment.insert("QT_QPA_PLATFORM", "xcb");
-        }
+        environment.insert("DISPLAY", QString::fromStdString(display));
+        environment.insert("QT_QPA_PLATFORM", display.empty() ? "offscreen" : "xcb");
         program.setProcessEnvironment(environment);
         program.start(QString::fromStdString(folder_ / "vesktunelo"), {});
         ASSERT_TRUE(program.waitForStarted());
