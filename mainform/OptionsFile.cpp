@@ -86,7 +86,7 @@ private:
 // pushes the others out of sight.
 constexpr std::int32_t WidestColumn = 4000;
 
-// Folder of the file: unseen, never widened.
+// The last column, the song's folder, stays unseen at the width the window gives it.
 constexpr std::size_t PathColumn = 7;
 
 std::int32_t SignExtended(std::uint8_t value)
