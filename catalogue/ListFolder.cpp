@@ -6,6 +6,7 @@
 #include "platform/TextLines.h"
 #include "platform/WholeFile.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace VT {
@@ -35,9 +36,13 @@ std::optional<PlayList> ReadListFile(const std::string& path)
 
 std::vector<PlayList> ListSequence::ReadFolder(const std::string& folder, std::string_view extension)
 {
-    const auto names = Platform::ListFolder(folder);
+    auto names = Platform::ListFolder(folder);
     if (!names)
         throw invalid_directory();
+    // The listing's own order changes from one file system, and one run, to the next,
+    // while "options.opt" finds the shown list again by its row: the byte order of the
+    // names (strings compare as unsigned bytes) gives every run the same rows.
+    std::ranges::sort(*names);
     std::vector<PlayList> lists;
     for (const std::string& name : *names) {
         if (!HasExtension(name, extension))

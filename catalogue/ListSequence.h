@@ -28,7 +28,8 @@ public:
     std::size_t IndexOf(ListPtr list) const;
 
     // Reads every list file of the folder (its name ending in the extension, in small or
-    // capital letters) and returns the handles added, in listing order. A file that cannot
+    // capital letters) and returns the handles added, in the byte order of the files' names
+    // (the same in every run, whatever the file system lists first). A file that cannot
     // be read or whose header is damaged is passed over and left as it is on disk.
     // Throws invalid_directory when the folder cannot be listed.
     std::vector<ListPtr> Load(const std::string& folder);

@@ -23,6 +23,12 @@ public:
             value = *read;
     }
 
+    void ReadWithin(std::int32_t& value, std::int32_t lowest, std::int32_t highest)
+    {
+        if (const auto read = Next(); read && *read >= lowest && *read <= highest)
+            value = *read;
+    }
+
     void ReadLowByte(std::uint8_t& value)
     {
         if (const auto read = Next())
@@ -76,6 +82,13 @@ private:
     bool failed_ = false;
 };
 
+// A width of 0 or less would hide its column in every later run, and one beyond this
+// pushes the others out of sight.
+constexpr std::int32_t WidestColumn = 4000;
+
+// The last column, the song's folder, stays unseen at the width the window gives it.
+constexpr std::size_t PathColumn = 7;
+
 std::int32_t SignExtended(std::uint8_t value)
 {
     return static_cast<std::int8_t>(value);
@@ -105,7 +118,7 @@ bool ReadOptions(std::string_view text, WindowOptions& options)
     reader.ReadLowByte(options.ToolBoxState);
     reader.ReadLowByte(options.ShownKind);
     reader.Read(options.ShownRow);
-    for (std::int32_t& width : options.ColumnWidths)
-        reader.Read(width);
+    for (std::size_t column = 0; column < PathColumn; ++column)
+        reader.ReadWithin(options.ColumnWidths[column], 1, WidestColumn);
     return true;
 }

@@ -24,6 +24,7 @@ std::string FormatOptions(const WindowOptions& options);
 
 // Reads the file's integers over `options`, skipping white space between them and taking
 // each 8-bit value by its low 8 bits. Where a value cannot be read, it and every later one
-// keep what `options` held. False when the text ends with the first value's digits, or
-// holds nothing: then only that value is taken.
+// keep what `options` held. A column width outside 1 to 4,000 pixels keeps what `options`
+// held, and the Path column's width is never taken. False when the text ends with the
+// first value's digits, or holds nothing: then only that value is taken.
 bool ReadOptions(std::string_view text, WindowOptions& options);

@@ -12,8 +12,10 @@
 #include "framework/TApplication.h"
 #include "mainform/ProgramFolder.h"
 #include "mainform/Unit1.h"
+#include "platform/FolderLock.h"
 
 #include <exception>
+#include <string>
 
 namespace {
 
@@ -40,8 +42,12 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     try {
         Application->Initialize();
-        Application->SetHelpFile(FolderOf(Application->ExeName()) + HelpFileName);
+        const std::string programFolder = FolderOf(Application->ExeName());
+        Application->SetHelpFile(programFolder + HelpFileName);
         Application->SetTitle("Vesk Tunelo");
+        const Platform::FolderLock lock(programFolder);
+        if (!TakeProgramFolder(lock, programFolder))
+            return 0;
         CreateWindows();
         Application->Run();
     } catch (const std::exception& failure) {

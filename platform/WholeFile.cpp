@@ -4,6 +4,7 @@
 #include "platform/File.h"
 #include "platform/FolderListing.h"
 #include "platform/Separator.h"
+#include "platform/TemporaryFiles.h"
 #include "platform/TextLines.h"
 
 #include <cerrno>
@@ -25,9 +26,7 @@ std::string TemporaryCandidate(const std::string& path)
     thread_local std::mt19937 random{std::random_device{}()};
     const std::size_t separator = LastSeparator(path, 0, path.size());
     const std::size_t folderEnd = separator == std::string::npos ? 0 : separator + 1;
-    char name[24];
-    std::snprintf(name, sizeof name, ".vt-%08x.tmp", static_cast<unsigned>(random()));
-    return path.substr(0, folderEnd) + name;
+    return path.substr(0, folderEnd) + TemporaryName(static_cast<std::uint32_t>(random()));
 }
 
 // Creates a file that did not exist before ("x" refuses an existing one), so that a

@@ -2,6 +2,7 @@
 
 #include "mainform/ProgramFolder.h"
 #include "mainform/StatusLine.h"
+#include "platform/FolderLock.h"
 #include "platform/Separator.h"
 
 #include <filesystem>
@@ -20,6 +21,19 @@ TEST(ProgramFolder, IsTheExecutablesFolderEndingInTheSeparator)
     };
     for (const auto& [executable, folder] : cases)
         EXPECT_EQ(FolderOf(executable), folder) << executable;
+}
+
+// The copy that holds the folder first removes what a killed save left; another is told.
+TEST_F(Lifecycle, OnlyTheCopyHoldingTheProgramFolderWorksOnIt)
+{
+    Folder().Write(".vt-0123abcd.tmp", "half a list");
+    const Platform::FolderLock first(Folder().Path());
+    EXPECT_FALSE(TakeProgramFolder(Platform::FolderLock(Folder().Path()), Folder().Path()));
+    EXPECT_EQ(Messages(), Strings{"Vesk Tunelo is already running."});
+    EXPECT_TRUE(Folder().Exists(".vt-0123abcd.tmp"));
+    EXPECT_TRUE(TakeProgramFolder(first, Folder().Path()));
+    EXPECT_EQ(Messages().size(), 1U);
+    EXPECT_FALSE(Folder().Exists(".vt-0123abcd.tmp"));
 }
 
 // A later activation (after another window had the focus) starts no second load.

@@ -20,7 +20,8 @@ TEST(OptionsFile, ReadsWhatItCanOverTheCurrentValues)
     const std::vector<std::tuple<std::string, bool, WindowOptions>> cases{
         {"1\r\n0\r\n1\r\n3\r\n40\r\n300\r\n125\r\n100\r\n50\r\n80\r\n250\r\n0\r\n", true,
          {1, 0, 1, 3, {40, 300, 125, 100, 50, 80, 250, 0}}},
-        {" 0 1\t2 \n-1 10 10 -5 2000 60 70 80 300", true, {0, 1, 2, -1, {10, 10, -5, 2000, 60, 70, 80, 300}}},
+        {" 0 1\t2 \n-1 10 10 -5 2000 60 70 80 300", true, {0, 1, 2, -1, {10, 10, 125, 2000, 60, 70, 80, 0}}},
+        {"0 1 0 4\n0 4000 4001 -1 1 2147483647 1 1\n", true, {0, 1, 0, 4, {35, 4000, 125, 100, 1, 80, 1, 0}}},
         {"", false, {0, 1, 2, -1, Widths}},
         {"2", false, {2, 1, 2, -1, Widths}},
         {"2\r\n", true, {2, 1, 2, -1, Widths}},
@@ -61,22 +62,31 @@ protected:
     }
 };
 
+// A list added during a run stands after the play lists of an equal name, or last among
+// the sources, while the next start reads the files in the byte order of their names.
 TEST_F(OptionsWithLists, KeepTheShownListTheToolBoxAndTheWidthsForTheNextRun)
 {
     StartAndLoad();
-    Form().SelectPlayList(2);
-    Form().PlaylistListBox->SetItemIndex(0);
+    Form().LoadPlayLists(std::vector{SongList("ALPHA", 1)});
+    Form().SelectPlayList(Form().FindPlayListInfo("ALPHA"));
+    Form().PlaylistListBox->SetItemIndex(2);
     Form().ToolBoxShowSearch();
     Form().mp3ListView->Columns()[2].SetWidth(140);
     CloseByUser();
-    EXPECT_EQ(Folder().Read("options.opt"), "1\r\n0\r\n1\r\n2\r\n35\r\n250\r\n140\r\n100\r\n50\r\n80\r\n250\r\n0\r\n");
+    EXPECT_EQ(Folder().Read("options.opt"), "1\r\n0\r\n1\r\n0\r\n35\r\n250\r\n140\r\n100\r\n50\r\n80\r\n250\r\n0\r\n");
 
     Restart();
     StartAndLoad();
-    EXPECT_EQ(Form().Model.GetSelected()->GetName(), "Charlie");
-    EXPECT_EQ(Form().PlaylistListBox->ItemIndex(), 2);
+    EXPECT_EQ(Form().Model.GetSelected()->GetName(), "ALPHA");
+    EXPECT_EQ(Form().PlaylistListBox->ItemIndex(), 0);
     EXPECT_EQ(Form().ToolBoxState, 0);
     EXPECT_EQ(Form().mp3ListView->Columns()[2].Width(), 140);
+    Form().LoadSources(std::vector{SongList("Blues", 1)});
+    Form().SelectSource(1);
+    CloseByUser();
+    Restart();
+    StartAndLoad();
+    EXPECT_EQ(Form().Model.GetSelected()->GetName(), "Blues");
 }
 
 // Each case starts from the play list Alpha shown; "" stands for nothing shown.

@@ -1,4 +1,5 @@
 #include "platform/FileTail.h"
+#include "platform/TemporaryFiles.h"
 #include "platform/TextLines.h"
 #include "platform/WholeFile.h"
 #include "tests/support/TempFolder.h"
@@ -169,11 +170,11 @@ TEST(ReplaceFile, WhatAKilledSaveLeavesIsNoListFile)
         },
         testing::KilledBySignal(SIGXFSZ), "");
     EXPECT_EQ(folder.Read("list.vtl"), "old");
-    // The temporary file stays behind, under a name no loader takes.
+    // The temporary file stays behind, under a name no loader takes and the next start removes.
     const Strings entries = folder.Entries();
     ASSERT_EQ(entries.size(), 2U);
     EXPECT_EQ(entries[1], "list.vtl");
-    EXPECT_TRUE(entries[0].ends_with(".tmp")) << entries[0];
+    EXPECT_TRUE(Platform::IsTemporaryName(entries[0])) << entries[0];
 }
 
 } // namespace
