@@ -308,6 +308,7 @@ void TAppForm::BuildHelpBubble()
     HelpArrow->SetColor(HelpBubbleColor);
     Arrow = MakePicture(*HelpArrow, TRect{4, 4, 52, 52}, ":/helparrow.jpg");
     HelpArrowMessage = Place<TStaticText>(*HelpArrow, 58, 4, 467, 49);
+    HelpArrowMessage->SetAnchors(AllSides);
     HelpArrowMessage->Font().SetColor(HelpBubbleTextColor);
     SetFont(*HelpArrowMessage, -16, true);
     HelpArrowMessage->SetTransparent(true);
