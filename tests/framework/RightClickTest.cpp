@@ -4,7 +4,9 @@
 
 #include "tests/framework/FrameworkTest.h"
 
+#include "framework/TGroupBox.h"
 #include "framework/TPopupMenu.h"
+#include "framework/TSpeedButton.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -102,5 +104,46 @@ INSTANTIATE_TEST_SUITE_P(
                       RightClickCase{false, 10, {}, 4, {4}, 1}, RightClickCase{true, 10, {1, 2}, 2, {1, 2}, 0},
                       RightClickCase{true, 10, {1, 2}, 3, {3}, 0}, RightClickCase{true, 10, {0}, 4, {4}, 1},
                       RightClickCase{true, 3, {0, 2}, 3, {0, 2}, 0}));
+
+// Controls keep their own clicks, but a right click on one without a menu opens the menu of
+// the nearest control around it that has one.
+TEST_F(OnAForm, ARightClickOpensTheMenuOfTheNearestControlThatHasOne)
+{
+    TGroupBox& box = Make<TGroupBox>(form);
+    TPopupMenu& boxMenu = Make<TPopupMenu>(form);
+    TPopupMenu& stepMenu = Make<TPopupMenu>(form);
+    box.SetBounds(0, 0, 400, 300);
+    boxMenu.AttachTo(box);
+    TPanel& step = Make<TPanel>(box);
+    step.SetBounds(200, 150, 190, 140);
+    TLabel& stepLabel = Make<TLabel>(step);
+    stepLabel.SetBounds(50, 50, 60, 20);
+    int boxClicks = 0;
+    box.OnClick = step.OnClick = [&] { ++boxClicks; };
+    const std::vector<std::pair<TControl*, QMenu*>> cases{
+        {&Make<TLabel>(box), boxMenu.Menu()},      {&Make<TImage>(box), boxMenu.Menu()},
+        {&Make<TCheckBox>(box), boxMenu.Menu()},   {&Make<TSpeedButton>(box), boxMenu.Menu()},
+        {&step, boxMenu.Menu()},                   {&stepLabel, boxMenu.Menu()},
+        {&stepLabel, stepMenu.Menu()},
+    };
+    for (const auto& [control, menu] : cases) {
+        if (menu == stepMenu.Menu())
+            stepMenu.AttachTo(step);
+        const bool stepPart = control == &step || control == &stepLabel;
+        if (!stepPart)
+            control->SetBounds(10, 20, 60, 20);
+        int clicks = 0;
+        control->OnClick = [&] { ++clicks; };
+        QTest::mouseClick(control->ClientWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(clicks, 1);
+        QTest::mouseClick(control->ClientWidget(), Qt::RightButton, {}, QPoint(3, 3));
+        EXPECT_EQ(QApplication::activePopupWidget(), menu) << control->ClassName();
+        if (QApplication::activePopupWidget())
+            QApplication::activePopupWidget()->close();
+        if (!stepPart)
+            control->Hide();
+    }
+    EXPECT_EQ(boxClicks, 0) << "left clicks stay where they are";
+}
 
 } // namespace
