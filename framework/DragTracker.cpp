@@ -154,11 +154,10 @@ void DragTracker::Disarm()
 
 TControl* DragTracker::TargetAt(const QPoint& at)
 {
-    for (TControl* control = TControl::Owning(QApplication::widgetAt(at)); control; control = control->Parent()) {
-        if (control->OnDragOver && control->Enabled())
-            return control;
-    }
-    return nullptr;
+    TControl* control = TControl::Owning(QApplication::widgetAt(at));
+    while (control && !control->Enabled())
+        control = control->Parent();
+    return control && control->OnDragOver ? control : nullptr;
 }
 
 bool DragTracker::Over(TControl& target, const QPoint& at, TDragState state)

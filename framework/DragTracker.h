@@ -35,7 +35,8 @@ private:
     void Disarm();
     // The drag ends: the target hears its last leave; true when it accepted.
     bool LeaveTarget(const QPoint& at);
-    // The innermost enabled control under the point that hears drags.
+    // The innermost enabled control under the point, when it hears drags: one without a
+    // handler refuses them, whatever its parents would take.
     static TControl* TargetAt(const QPoint& at);
     bool Over(TControl& target, const QPoint& at, TDragState state);
     void ShowAccepted(bool accepted);

@@ -7,6 +7,7 @@
 #include "framework/TActionList.h"
 #include "framework/TestHooks.h"
 #include "framework/TextConversion.h"
+#include "framework/WindowOwner.h"
 #include "framework/WorkerRegistry.h"
 
 #include <QAbstractEventDispatcher>
@@ -161,6 +162,7 @@ int TApplication::ShowBox(int icon, const std::string& text, const std::string& 
         return *answer;
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), ToQt(shownCaption), ToQt(text),
                     QMessageBox::Ok);
+    OwnByOpener(box);
     box.exec();
     return mrOk;
 }

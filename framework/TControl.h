@@ -117,8 +117,8 @@ public:
     // never a short-cut of the form.
     void SetOwnKeys(std::vector<TShortCut> keys) { ownKeys_ = std::move(keys); }
 
-    // Drags inside the window. The control under the pointer that has an OnDragOver (the
-    // innermost; others pass the drag to their parent) hears it enter, move and leave, with
+    // Drags inside the window. The innermost enabled control under the pointer, when it has
+    // an OnDragOver (without one it refuses the drag), hears it enter, move and leave, with
     // x, y in its client coordinates and an accept flag that starts false; it hears a last
     // leave at the release, whose accept decides whether OnDragDrop follows there.
     std::function<void(TControl& source, int x, int y, TDragState state, bool& accept)> OnDragOver;

@@ -5,6 +5,7 @@
 #include "framework/TMainMenu.h"
 #include "framework/TestHooks.h"
 #include "framework/TextConversion.h"
+#include "framework/WindowOwner.h"
 #include "framework/WorkerRegistry.h"
 
 #include <QEvent>
@@ -68,14 +69,17 @@ void TForm::SetFormStyle(TFormStyle style)
     ApplyWindowFlags();
 }
 
+// Only a sizeable form is a main window to the window manager; the others are dialogs,
+// which it never gives a minimise or maximise button.
 void TForm::ApplyWindowFlags()
 {
-    const Qt::WindowFlags fixedTitle = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
+    const Qt::WindowFlags dialog =
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint;
     Qt::WindowFlags flags = Qt::Window;
     if (borderStyle_ == bsDialog)
-        flags |= fixedTitle | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        flags = dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     else if (borderStyle_ == bsNone)
-        flags |= fixedTitle;
+        flags = dialog;
     if (formStyle_ == fsStayOnTop)
         flags |= Qt::WindowStaysOnTopHint;
     Widget()->setWindowFlags(flags);
@@ -159,6 +163,7 @@ void TForm::SetVisible(bool visible)
     } else {
         if (OnShow)
             OnShow();
+        OwnByOpener(*window);
         PlaceOnShow();
         window->show();
     }
@@ -183,6 +188,7 @@ void TForm::PlaceOnShow()
 
 int TForm::ShowModal()
 {
+    OwnByOpener(*Widget());
     if (auto answer = Hooks().AnswerModal(*this))
         return modalResult_ = *answer;
     QWidget* window = Widget();

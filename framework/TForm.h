@@ -22,8 +22,9 @@ inline constexpr int mrOk = 1;
 inline constexpr int mrCancel = 2;
 
 // A top-level window. Dialogs are windows of their own, never children of the main
-// window, so disabling the main window leaves them usable. A disabled form takes no
-// input and refuses to close.
+// window, so disabling the main window leaves them usable; each is owned by the window
+// that opened it and stays above it (see OwnByOpener). A disabled form takes no input
+// and refuses to close.
 class TForm : public TControl {
 public:
     TForm();

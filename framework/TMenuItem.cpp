@@ -6,11 +6,18 @@
 #include <QAction>
 #include <QMenu>
 
+namespace {
+
+const char* const SeparatorCaption = "-";
+
+} // namespace
+
+// A separator keeps no text: the style would draw it beside the line.
 TMenuItem::TMenuItem(const std::string& caption)
-    : ownAction_(std::make_unique<QAction>(ToQt(caption)))
+    : ownAction_(std::make_unique<QAction>(caption == SeparatorCaption ? QString() : ToQt(caption)))
     , qtAction_(ownAction_.get())
 {
-    ownAction_->setSeparator(caption == "-");
+    ownAction_->setSeparator(caption == SeparatorCaption);
     QObject::connect(ownAction_.get(), &QAction::triggered, [this] {
         if (OnClick)
             OnClick(*this);
@@ -56,6 +63,8 @@ void TMenuItem::Clear()
 
 std::string TMenuItem::Caption() const
 {
+    if (qtAction_->isSeparator())
+        return SeparatorCaption;
     return FromQt(qtAction_->text());
 }
 

@@ -2,6 +2,7 @@
 
 #include "framework/TControl.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QWidget>
@@ -28,6 +29,52 @@ private:
     TPopupMenu& popup_;
 };
 
+// Every control keeps its own mouse clicks, and Qt stops a context-menu request where it
+// stops the mouse: at the control under the pointer. A request that this control leaves
+// unanswered goes on to its parent, and so on up to the window, so that it reaches the
+// nearest control with a menu.
+class ContextMenuRouter : public QObject {
+public:
+    // Installing it again leaves it installed once.
+    static void Install()
+    {
+        static ContextMenuRouter router;
+        qApp->installEventFilter(&router);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::ContextMenu || routing_ || !watched->isWidgetType())
+            return false;
+        routing_ = true;
+        Route(*static_cast<QWidget*>(watched), *static_cast<QContextMenuEvent*>(event));
+        routing_ = false;
+        // Qt must not pass it up once more: it has been everywhere it can go.
+        event->accept();
+        return true;
+    }
+
+private:
+    static void Route(QWidget& receiver, QContextMenuEvent& request)
+    {
+        QCoreApplication::sendEvent(&receiver, &request);
+        QWidget* reached = &receiver;
+        while (!request.isAccepted()) {
+            while (!reached->isWindow() && !reached->testAttribute(Qt::WA_NoMousePropagation))
+                reached = reached->parentWidget();
+            if (reached->isWindow())
+                return;
+            reached = reached->parentWidget();
+            QContextMenuEvent onward(request.reason(), reached->mapFromGlobal(request.globalPos()),
+                                     request.globalPos(), request.modifiers());
+            QCoreApplication::sendEvent(reached, &onward);
+            request.setAccepted(onward.isAccepted());
+        }
+    }
+
+    bool routing_ = false;
+};
+
 } // namespace
 
 TPopupMenu::TPopupMenu()
@@ -41,6 +88,7 @@ TPopupMenu::~TPopupMenu() = default;
 
 void TPopupMenu::AttachTo(TControl& control)
 {
+    ContextMenuRouter::Install();
     control.Widget()->installEventFilter(requests_.get());
 }
 

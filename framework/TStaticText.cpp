@@ -7,3 +7,8 @@ TStaticText::TStaticText(TControl& parent)
 {
     Label().setWordWrap(true);
 }
+
+int TStaticText::TextHeight() const
+{
+    return Label().heightForWidth(Width());
+}

@@ -6,4 +6,7 @@
 class TStaticText : public TCustomLabel {
 public:
     explicit TStaticText(TControl& parent);
+
+    // The height that shows the whole text at the present width.
+    int TextHeight() const;
 };

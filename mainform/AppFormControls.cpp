@@ -18,6 +18,10 @@ namespace {
 // anchored controls follow.
 constexpr int DesignWidth = 792;
 constexpr int DesignHeight = 544;
+// Both reach past the design's right edge, by as much as the window was laid out with;
+// their right anchors keep that overhang at every size.
+constexpr int ViewPanelWidth = 614;
+constexpr int ToolBoxWidth = 611;
 
 constexpr TAnchors AllSides = akLeft | akTop | akRight | akBottom;
 
@@ -167,7 +171,7 @@ void TAppForm::BuildListPanes()
 
 void TAppForm::BuildSongView()
 {
-    mp3ViewPanel = Place<TPanel>(*this, 184, 1, DesignWidth - 2 - 184, 472);
+    mp3ViewPanel = Place<TPanel>(*this, 184, 1, ViewPanelWidth, 472);
     mp3ViewPanel->SetAnchors(AllSides);
     mp3ViewPanel->SetBevelOuter(bvNone);
     mp3ViewPanel->SetColor(ViewPanelColor);
@@ -199,7 +203,7 @@ void TAppForm::BuildSongView()
 
 void TAppForm::BuildSearchBox()
 {
-    SearchGroupBox = Place<TGroupBox>(*this, 184, 475, DesignWidth - 2 - 184, 71);
+    SearchGroupBox = Place<TGroupBox>(*this, 184, 475, ToolBoxWidth, 71);
     SearchGroupBox->SetAnchors(akLeft | akRight | akBottom);
     SearchGroupBox->SetCaption("Search");
 
@@ -250,7 +254,7 @@ void TAppForm::BuildSearchBox()
 
 void TAppForm::BuildQuickHelp()
 {
-    QuickHelpPanel = Place<TPanel>(*this, 184, 475, DesignWidth - 2 - 184, 71);
+    QuickHelpPanel = Place<TPanel>(*this, 184, 475, ToolBoxWidth, 71);
     QuickHelpPanel->SetAnchors(akLeft | akRight | akBottom);
     QuickHelpPanel->SetColor(QuickHelpColor);
     QuickHelpPanel->SetBevelOuter(bvNone);
@@ -304,6 +308,7 @@ void TAppForm::BuildHelpBubble()
     HelpArrow->SetColor(HelpBubbleColor);
     Arrow = MakePicture(*HelpArrow, TRect{4, 4, 52, 52}, ":/helparrow.jpg");
     HelpArrowMessage = Place<TStaticText>(*HelpArrow, 58, 4, 467, 49);
+    HelpArrowMessage->SetAnchors(AllSides);
     HelpArrowMessage->Font().SetColor(HelpBubbleTextColor);
     SetFont(*HelpArrowMessage, -16, true);
     HelpArrowMessage->SetTransparent(true);

@@ -2,6 +2,7 @@
 
 #include "mainform/WindowColors.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -20,6 +21,8 @@ constexpr int BubbleLeft = 184;
 constexpr int SourcesBubbleTop = 56;
 constexpr int PlayListsBubbleTop = 304;
 constexpr int PlayListRowsBubbleTop = 368;
+// As laid out: the picture and two lines of text.
+constexpr int BubbleHeight = 57;
 
 } // namespace
 
@@ -135,11 +138,14 @@ void TAppForm::Image4Click()
 }
 
 // A bubble that is placed is also shown: it is only placed where it has something to say.
+// A text of more lines makes it grow until it shows them all; its text follows its height.
 void TAppForm::ShowHelpBubble(int x, int y, const std::string& text)
 {
     HelpArrow->SetTop(y);
     HelpArrow->SetLeft(x);
     HelpArrowMessage->SetCaption(text);
+    HelpArrow->SetHeight(BubbleHeight);
+    HelpArrow->SetHeight(BubbleHeight + std::max(0, HelpArrowMessage->TextHeight() - HelpArrowMessage->Height()));
     HelpArrow->Show();
     HelpArrow->BringToFront();
 }

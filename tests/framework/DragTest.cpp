@@ -8,8 +8,8 @@ namespace {
 
 using namespace TestSupport;
 
-// Songs dragged from a list view onto a panel that takes them (through the label on it,
-// which hears no drags itself) or onto one that refuses them.
+// Songs dragged from a list view onto a panel that takes them (but not onto the label on it,
+// which has no drag handler and so refuses them) or onto one that refuses them.
 class Drags : public OnAForm {
 protected:
     Drags()
@@ -78,17 +78,20 @@ TEST_F(Drags, StartOnlyOnceThePointerHasMovedTheDragDistance)
 TEST_F(Drags, TellTargetsTheyAreEnteredAndLeftAndDropOnlyWhereTheLastAnswerAccepted)
 {
     const QPoint onLabel(20, 15);
+    const QPoint onTaking(30, 50);
     const QPoint onRefusing(40, 40);
     const QPoint onTheForm(-150, 40);
-    const std::vector<std::string> across{"taking enter", "taking move", "taking leave", "refusing enter",
-                                          "refusing move", "refusing leave"};
+    // The label takes the pointer off the panel; on the way to the refusing panel it crosses it once more.
+    const std::vector<std::string> across{"taking enter", "taking move", "taking leave", "taking enter",
+                                          "taking move",  "taking leave", "refusing enter", "refusing move",
+                                          "refusing leave"};
     enum class End { ReleaseOnTaking, ReleaseOnRefusing, ReleaseOnNothing, Escape };
     const struct {
         End end;
         std::vector<std::string> tail;
     } cases[] = {
         {End::ReleaseOnTaking,
-         {"taking enter", "taking move", "taking leave", "drop TListView 30,25", "end TPanel 30,25"}},
+         {"taking enter", "taking move", "taking leave", "drop TListView 30,50", "end TPanel 30,50"}},
         {End::ReleaseOnRefusing, {"end none 0,0"}},
         {End::ReleaseOnNothing, {"end none 0,0"}},
         {End::Escape, {"end none 0,0"}},
@@ -96,14 +99,16 @@ TEST_F(Drags, TellTargetsTheyAreEnteredAndLeftAndDropOnlyWhereTheLastAnswerAccep
     for (const auto& c : cases) {
         log.clear();
         PressLeft(Rows(), QPoint(20, 5));
-        DragTo(label.Widget(), onLabel);
+        DragTo(taking.ClientWidget(), onTaking);
         EXPECT_EQ(Cursor(), Qt::DragCopyCursor);
+        DragTo(label.Widget(), onLabel);
+        EXPECT_EQ(Cursor(), Qt::ForbiddenCursor);
         DragTo(refusing.ClientWidget(), onRefusing);
         EXPECT_EQ(Cursor(), Qt::ForbiddenCursor);
         switch (c.end) {
         case End::ReleaseOnTaking:
-            DragTo(label.Widget(), onLabel);
-            ReleaseLeft(label.Widget(), onLabel);
+            DragTo(taking.ClientWidget(), onTaking);
+            ReleaseLeft(taking.ClientWidget(), onTaking);
             break;
         case End::ReleaseOnRefusing: ReleaseLeft(refusing.ClientWidget(), onRefusing); break;
         case End::ReleaseOnNothing:
@@ -128,7 +133,7 @@ TEST_F(Drags, GiveTheMouseBackToTheControlUnderItAfterTheDrop)
 {
     std::vector<std::string> moves;
     taking.OnMouseMove = [&](TShiftState, int x, int y) { moves.push_back(std::to_string(x) + "," + std::to_string(y)); };
-    DragAndDrop(Rows(), QPoint(20, 5), label.Widget(), QPoint(20, 15));
+    DragAndDrop(Rows(), QPoint(20, 5), taking.ClientWidget(), QPoint(30, 50));
     QWidget* window = form.Widget()->window();
     QTest::mouseMove(window->windowHandle(), window->mapFromGlobal(taking.ClientWidget()->mapToGlobal(QPoint(150, 100))));
     EXPECT_EQ(moves, std::vector<std::string>{"150,100"});

@@ -57,6 +57,8 @@ struct BorderCase {
     TFormBorderStyle style;
     QSize afterUserResize;
     bool minimiseAndMaximise;
+    // The window manager gives a dialog no minimise or maximise button, whatever it is asked.
+    Qt::WindowType type;
 };
 
 class FormBorders : public Forms, public ::testing::WithParamInterface<BorderCase> {};
@@ -75,13 +77,15 @@ TEST_P(FormBorders, DecideWhetherTheUserMayResizeTheForm)
     EXPECT_EQ(form.Widget()->size(), GetParam().afterUserResize);
     EXPECT_EQ(form.Widget()->windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
               GetParam().minimiseAndMaximise);
+    EXPECT_EQ(form.Widget()->windowType(), GetParam().type);
     form.SetBounds(0, 0, 317, 143);
     EXPECT_EQ(form.Width(), 317);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, FormBorders,
-                         ::testing::Values(BorderCase{bsSizeable, QSize(200, 400), true},
-                                           BorderCase{bsDialog, QSize(458, 191), false}));
+                         ::testing::Values(BorderCase{bsSizeable, QSize(200, 400), true, Qt::Window},
+                                           BorderCase{bsDialog, QSize(458, 191), false, Qt::Dialog},
+                                           BorderCase{bsNone, QSize(458, 191), false, Qt::Dialog}));
 
 TEST_F(Forms, CentreOnTheScreenOrOnTheMainForm)
 {

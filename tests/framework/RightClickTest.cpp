@@ -4,7 +4,9 @@
 
 #include "tests/framework/FrameworkTest.h"
 
+#include "framework/TGroupBox.h"
 #include "framework/TPopupMenu.h"
+#include "framework/TSpeedButton.h"
 
 #include <QHeaderView>
 #include <QMenu>
@@ -102,5 +104,38 @@ INSTANTIATE_TEST_SUITE_P(
                       RightClickCase{false, 10, {}, 4, {4}, 1}, RightClickCase{true, 10, {1, 2}, 2, {1, 2}, 0},
                       RightClickCase{true, 10, {1, 2}, 3, {3}, 0}, RightClickCase{true, 10, {0}, 4, {4}, 1},
                       RightClickCase{true, 3, {0, 2}, 3, {0, 2}, 0}));
+
+// Controls keep their own clicks, but a right click on one without a menu opens the menu of
+// the nearest control around it that has one.
+TEST_F(OnAForm, ARightClickOpensTheMenuOfTheNearestControlThatHasOne)
+{
+    TGroupBox& box = Make<TGroupBox>(form);
+    TPanel& step = Make<TPanel>(box);
+    TLabel& stepLabel = Make<TLabel>(step);
+    TPopupMenu& boxMenu = Make<TPopupMenu>(form);
+    TPopupMenu& stepMenu = Make<TPopupMenu>(form);
+    box.SetBounds(0, 0, 400, 300);
+    step.SetBounds(200, 150, 190, 140);
+    boxMenu.AttachTo(box);
+    int clicks = 0;
+    box.OnClick = step.OnClick = [&] { clicks += 100; };
+    const std::vector<std::pair<TControl*, QMenu*>> cases{
+        {&Make<TLabel>(box), boxMenu.Menu()},       {&Make<TImage>(box), boxMenu.Menu()},
+        {&Make<TCheckBox>(box), boxMenu.Menu()},    {&Make<TSpeedButton>(box), boxMenu.Menu()},
+        {&stepLabel, boxMenu.Menu()},               {&stepLabel, stepMenu.Menu()}};
+    for (const auto& [control, menu] : cases) {
+        if (menu == stepMenu.Menu())
+            stepMenu.AttachTo(step);
+        control->SetBounds(10, 20, 60, 20);
+        control->BringToFront();
+        clicks = 0;
+        control->OnClick = [&] { ++clicks; };
+        QTest::mouseClick(control->ClientWidget(), Qt::LeftButton, {}, QPoint(3, 3));
+        EXPECT_EQ(clicks, 1) << "left clicks stay where they are";
+        QTest::mouseClick(control->ClientWidget(), Qt::RightButton, {}, QPoint(3, 3));
+        EXPECT_EQ(QApplication::activePopupWidget(), menu) << control->ClassName();
+        menu->close();
+    }
+}
 
 } // namespace

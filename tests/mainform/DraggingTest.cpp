@@ -102,8 +102,9 @@ TEST_F(Dragging, MovesExactlyTheDraggedEntriesOfEqualSongsAndUndoTakesTheMoveBac
 }
 
 // Over the panels and the form the songs are taken, and a drop there changes nothing;
-// the song view refuses them while it shows a source.
-TEST_F(Dragging, SongsAreTakenAllOverTheWindowButByTheSongViewOfASource)
+// the song view refuses them while it shows a source, and so does every control without a
+// drag handler ("Your Music", the status line).
+TEST_F(Dragging, SongsAreTakenOnlyWhereAHandlerTakesThemAndNotByTheSongViewOfASource)
 {
     for (const bool source : {true, false}) {
         const VT::ListPtr shown = source ? ShowSource(SongList("Music", 3)) : ShowPlayList(SongList("Mix", 3));
@@ -111,13 +112,15 @@ TEST_F(Dragging, SongsAreTakenAllOverTheWindowButByTheSongViewOfASource)
         Select({0});
         PressLeft(SongRows(), SongRowPoint(0));
         std::vector<bool> taken;
-        for (TControl* over : std::initializer_list<TControl*>{Form().PlayListPanel, Form().mp3ViewPanel,
-                                                                Form().SourcePanel, Form().mp3ListView}) {
-            DragTo(over->ClientWidget(), over == Form().mp3ListView ? SongRowPoint(2) : QPoint(100, 8));
+        for (const auto& [over, at] : std::initializer_list<std::pair<TControl*, QPoint>>{
+                 {Form().PlayListPanel, {100, 8}}, {Form().mp3ViewPanel, {100, 20}}, {&Form(), {183, 100}},
+                 {Form().SourcePanel, {100, 8}}, {Form().SourceLabel, {5, 5}}, {Form().CurrentListLabel, {5, 5}},
+                 {Form().mp3ListView, SongRowPoint(2)}}) {
+            DragTo(over->ClientWidget(), at);
             taken.push_back(QApplication::overrideCursor()->shape() == ToQtCursor(crDrag));
         }
         ReleaseLeft(SongRows(), SongRowPoint(2));
-        EXPECT_EQ(taken, (std::vector<bool>{true, true, true, !source}));
+        EXPECT_EQ(taken, (std::vector<bool>{true, true, true, false, false, false, !source}));
         EXPECT_EQ(Titles(*shown) == titles, source);
     }
 }

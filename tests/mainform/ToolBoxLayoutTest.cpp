@@ -21,9 +21,13 @@ void SetClientHeight(TAppForm& form, int height)
     ASSERT_EQ(form.ClientHeight(), height);
 }
 
-// The source pane takes 0.45 of the height, truncated toward zero.
+// The source pane takes 0.45 of the height, truncated toward zero. The tool box and the
+// view panel keep the widths they were laid out with at the 792 pixels wide client area.
 TEST_F(ToolBoxLayout, AResizeSplitsThePanesByTheirRatio)
 {
+    for (const auto& [panel, width] : {std::pair<TControl*, int>{Form().SearchGroupBox, 611},
+                                       {Form().QuickHelpPanel, 611}, {Form().mp3ViewPanel, 614}})
+        EXPECT_EQ(panel->Width() - Form().ClientWidth(), width - 792);
     const std::vector<std::array<int, 4>> cases{{700, 316, 313, 384}, {544, 245, 242, 299}};
     for (const auto& [height, playListTop, sourceHeight, playListHeight] : cases) {
         SetClientHeight(Form(), height);

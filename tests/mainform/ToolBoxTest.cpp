@@ -154,7 +154,8 @@ TEST_F(ToolBox, TheStepCommandsMoveTheHelpOnlyForwards)
 }
 
 // The bubble points at the new source after the Find picture, and at the play lists once
-// step 4 is reached while there is one.
+// step 4 is reached while there is one; it grows to show the whole of a longer text, and
+// shrinks back for a short one.
 TEST_F(ToolBox, TheBubblePointsWhereTheNextStepIs)
 {
     TAppForm& form = Form();
@@ -169,6 +170,11 @@ TEST_F(ToolBox, TheBubblePointsWhereTheNextStepIs)
     EXPECT_EQ(form.HelpArrow->Top(), 368);
     EXPECT_EQ(form.HelpArrowMessage->Caption(), "To Play a play list click on a play list that you want to play here "
                                                 "and click on the purple \"Play Highlighted List\" button.");
+    const TStaticText& text = *form.HelpArrowMessage;
+    EXPECT_GE(text.Height(), text.Widget()->heightForWidth(text.Width()));
+    EXPECT_LE(text.Top() + text.Height(), form.HelpArrow->ClientHeight());
+    form.StepThreePanelClick();
+    EXPECT_EQ(form.HelpArrow->Height(), 57);
 }
 
 } // namespace
