@@ -11,6 +11,8 @@ packages=(
   # The build lays out the PDF documents with Qt, which needs a font to draw with.
   fonts-dejavu-core
   xvfb xauth
+  # The program test finds and closes a second copy's message box through xcb.
+  libxcb1-dev
   "$@"
 )
 
