@@ -9,20 +9,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
 namespace {
-
-const VT::PlayList& Songs(const benchmark::State& state)
-{
-    static std::map<std::int64_t, VT::PlayList> made;
-    auto found = made.find(state.range(0));
-    if (found == made.end())
-        found = made.emplace(state.range(0), GeneratedSongs::List("Songs", static_cast<std::size_t>(state.range(0)))).first;
-    return found->second;
-}
 
 // How many titles hold the word, folding A to Z as the filter does.
 std::size_t TitlesHolding(const VT::PlayList& list, const std::string& foldedWord)
@@ -38,7 +28,7 @@ std::size_t TitlesHolding(const VT::PlayList& list, const std::string& foldedWor
 
 void FilterContains(benchmark::State& state)
 {
-    const VT::PlayList& input = Songs(state);
+    const VT::PlayList& input = GeneratedSongs::Made(static_cast<std::size_t>(state.range(0)));
     const std::string word(GeneratedSongs::TitleWordIn(static_cast<int>(state.range(1))));
     const std::string foldedWord = VT::FoldCase(word);
     const VT::Filter filter({VT::Filter::Criteria(VT::Filter::Title, VT::Filter::Contains, word)});

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "bench/FloorTurns.h"
 #include "catalogue/PlayList.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
 #include <array>
+#include <map>
 #include <random>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // Songs for the benchmarks, made the same on every run.
 namespace GeneratedSongs {
@@ -157,6 +161,32 @@ inline VT::PlayList RandomLetterList(const std::string& name, std::size_t count)
                                                 .type = "mp3"}));
     }
     return list;
+}
+
+enum Kind : std::int64_t { Collection, RandomLetters };
+
+// The list of `count` songs of the kind, made once per count and kind for the run.
+inline const VT::PlayList& Made(std::size_t count, Kind kind = Collection)
+{
+    static std::map<std::pair<std::size_t, Kind>, VT::PlayList> made;
+    auto found = made.find({count, kind});
+    if (found == made.end())
+        found = made.emplace(std::make_pair(count, kind), kind == RandomLetters ? RandomLetterList("Songs", count)
+                                                                                : List("Songs", count))
+                    .first;
+    return found->second;
+}
+
+// Makes `songs` a fresh copy of `original`, laid out in memory as a loaded list is, and
+// then left long enough that none of it is in the cache, as a list is when it is sorted
+// or searched long after it was loaded.
+inline void Refill(std::vector<VT::Song>& songs, const std::vector<VT::Song>& original)
+{
+    // The old songs go first, so that the allocator tidies up after them here and not in
+    // the timed part.
+    songs = {};
+    songs = original;
+    EvictCaches();
 }
 
 // Writes the collection of `count` songs named `name` into the folder as a list file of a

@@ -24,14 +24,9 @@ struct Window : SourceWindow {
     {
         form.ShowNoSelection();
         form.ShownSongs = std::make_shared<const VT::PlayList>();
-        // The old songs go first, so that the allocator tidies up after them here and not
-        // in the timed part; then a fresh copy, laid out in memory as a loaded source is.
-        std::vector<VT::Song>& songs = source.Edit().songs;
-        songs = {};
-        songs = original;
+        GeneratedSongs::Refill(source.Edit().songs, original);
         form.LastSortColumn = 0;
         form.SortDirection = 1;
-        EvictCaches();
     }
 
     void ClickSourceRow()
