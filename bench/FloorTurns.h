@@ -4,6 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
 #include <string>
@@ -84,3 +85,15 @@ private:
     double work_ = 0;
     std::size_t turn_ = 0;
 };
+
+// Repetitions are summed up by their median with their least and greatest, as figures
+// are given.
+inline void WithLeastAndGreatest(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->ComputeStatistics("min", [](const std::vector<double>& values) {
+        return *std::min_element(values.begin(), values.end());
+    });
+    benchmark->ComputeStatistics("max", [](const std::vector<double>& values) {
+        return *std::max_element(values.begin(), values.end());
+    });
+}

@@ -165,9 +165,9 @@ void SaveSourceFile(benchmark::State& state)
 constexpr std::int64_t FullSize = 200'000;
 constexpr std::int64_t SmokeSize = 1'000;
 
-BENCHMARK(LoadSourceFile)->Name("Load/SourceFile")->Arg(FullSize)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadSourceFile)->Name("Load/SourceFile")->Arg(FullSize)->UseManualTime()->Apply(WithLeastAndGreatest)->Unit(benchmark::kMillisecond);
 BENCHMARK(SourceMemory)->Name("Memory/SourceFile")->Arg(FullSize)->Iterations(1);
-BENCHMARK(SaveSourceFile)->Name("Save/SourceFile")->Arg(FullSize)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveSourceFile)->Name("Save/SourceFile")->Arg(FullSize)->UseManualTime()->Apply(WithLeastAndGreatest)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadSourceFile)->Name("Smoke/Load/SourceFile")->Arg(SmokeSize)->UseManualTime();
 BENCHMARK(SourceMemory)->Name("Smoke/Memory/SourceFile")->Arg(SmokeSize)->Iterations(1);
 BENCHMARK(SaveSourceFile)->Name("Smoke/Save/SourceFile")->Arg(SmokeSize)->UseManualTime();

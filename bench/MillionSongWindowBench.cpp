@@ -4,6 +4,7 @@
 // closing.
 // Each step gives how long it took and the longest time the window could not answer
 // during it; a step may block the window 100 ms at most, the sort 300 ms.
+#include "bench/FloorTurns.h"
 #include "bench/GeneratedSongs.h"
 #include "bench/LoopWatch.h"
 #include "bench/RunBenchmarks.h"
@@ -22,7 +23,6 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -135,13 +135,10 @@ void MillionSongWindow(benchmark::State& state)
     counters.Report(state);
 }
 
-double Least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
-double Most(const std::vector<double>& values) { return *std::max_element(values.begin(), values.end()); }
-
 void Settings(benchmark::internal::Benchmark* benchmark)
 {
     benchmark->ArgName("songs")->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
-    benchmark->ComputeStatistics("min", Least)->ComputeStatistics("max", Most);
+    benchmark->Apply(WithLeastAndGreatest);
 }
 
 } // namespace

@@ -79,7 +79,7 @@ constexpr std::int64_t SmokeSize = 1'000;
 
 void Sizes(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->ArgNames({"songs", "field", "kind"})->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(4);
+    benchmark->ArgNames({"songs", "field", "kind"})->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(4)->Apply(WithLeastAndGreatest);
 }
 
 void EveryColumnAtEverySize(benchmark::internal::Benchmark* benchmark)
