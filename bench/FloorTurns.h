@@ -32,6 +32,18 @@ inline void EvictCaches()
     benchmark::DoNotOptimize(sum);
 }
 
+// Runs the two, the one first in an even turn going second in an odd one.
+template <class One, class Other> void InTurns(std::size_t turn, One one, Other other)
+{
+    if (turn % 2 == 0) {
+        one();
+        other();
+    } else {
+        other();
+        one();
+    }
+}
+
 // A work and its floor take turns within a repetition, the one first in one iteration
 // going second in the next, so that neither always inherits the other's dirty pages or
 // warm caches and a load on the machine that comes and goes weighs on both alike. The
@@ -68,13 +80,7 @@ public:
             prepareWork();
             seconds = Seconds(work);
         };
-        if (turn_++ % 2 == 0) {
-            timeFloor();
-            timeWork();
-        } else {
-            timeWork();
-            timeFloor();
-        }
+        InTurns(turn_++, timeFloor, timeWork);
         work_ += seconds;
         state_.SetIterationTime(seconds);
     }

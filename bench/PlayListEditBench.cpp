@@ -49,32 +49,26 @@ EditWindow& WindowFor(const benchmark::State& state, std::int64_t others, std::s
     return *window;
 }
 
-// The windows without and with the other lists take turns in going first.
-template <class Alone, class Beside> void InTurns(std::size_t turn, Alone aloneWork, Beside besideWork)
-{
-    if (turn % 2 == 0) {
-        aloneWork();
-        besideWork();
-    } else {
-        besideWork();
-        aloneWork();
-    }
-}
-
 void AddAllToNewList(benchmark::State& state, std::size_t otherSize)
 {
     EditWindow& alone = WindowFor(state, 0, otherSize);
     EditWindow& beside = WindowFor(state, state.range(1), otherSize);
     double copy = 0, edit = 0, besideEdit = 0, undo = 0, besideUndo = 0;
     std::size_t turn = 0;
-    for (auto _ : state) {
+    const auto copySongs = [&] {
         std::vector<VT::Song> copied;
         copy += Seconds([&] { copied = alone.source->songs; });
         benchmark::DoNotOptimize(copied.data());
-        copied = {};
+    };
+    for (auto _ : state) {
         const double editBefore = edit;
         bool added = true;
-        InTurns(turn, [&] { added &= alone.AddAllToNewList(edit); }, [&] { added &= beside.AddAllToNewList(besideEdit); });
+        // The copy and the edits, and the windows without and with the other lists, take
+        // turns in going first.
+        InTurns(turn, copySongs, [&] {
+            InTurns(turn, [&] { added &= alone.AddAllToNewList(edit); },
+                    [&] { added &= beside.AddAllToNewList(besideEdit); });
+        });
         if (!added) {
             state.SkipWithError("the songs were not added");
             break;
