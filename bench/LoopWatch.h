@@ -6,14 +6,13 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
-#include <QObject>
-#include <QTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
-
 #include <functional>
 
 // Hands on the time since the last turn of the event loop at every turn: a gap is how
