@@ -1,9 +1,13 @@
+#include "bench/FloorTurns.h"
 #include "bench/GeneratedSongs.h"
 #include "catalogue/PlayList.h"
 #include "catalogue/SourceManager.h"
 #include "tests/support/TempFolder.h"
 
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -50,25 +54,39 @@ void Report(benchmark::State& state, const SourceFile& data)
 // Every case meets the heap as a program does at start-up or at close: with no freed
 // memory waiting to be reused. Otherwise whether a case needs fresh pages depends on
 // what ran before it, and the cases stop being comparable.
-void StartOnAFreshHeap(benchmark::State& state)
+void StartOnAFreshHeap()
 {
-    state.PauseTiming();
     malloc_trim(0);
-    state.ResumeTiming();
+}
+
+// The least a load can do: the file's bytes read in one go into memory that nothing
+// wrote before, as the load's own blocks are.
+void ReadIntoFreshMemory(benchmark::State& state, const std::string& path, std::size_t size)
+{
+    const std::unique_ptr<char[]> bytes(new char[size]);
+    const int file = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0 || read(file, bytes.get(), size) != static_cast<ssize_t>(size))
+        state.SkipWithError("cannot read the list file");
+    if (file >= 0)
+        close(file);
+    benchmark::DoNotOptimize(bytes.get());
 }
 
 void LoadSourceFile(benchmark::State& state)
 {
     const SourceFile& data = Data(state);
     std::optional<VT::SourceManager> sources;
+    FloorTurns turns(state);
     for (auto _ : state) {
-        StartOnAFreshHeap(state);
-        sources.emplace();
-        benchmark::DoNotOptimize(sources->Load(data.loadFolder.Path()));
-        state.PauseTiming(); // freeing the songs is no part of reading them
-        sources.reset();
-        state.ResumeTiming();
+        turns.Turn(
+            [&] {
+                sources.reset(); // freeing the songs is no part of reading them
+                StartOnAFreshHeap();
+            },
+            [&] { ReadIntoFreshMemory(state, data.path, data.bytes.size()); },
+            [&] { benchmark::DoNotOptimize(sources.emplace().Load(data.loadFolder.Path())); });
     }
+    turns.Report("load_per_floor");
     Report(state, data);
 }
 
@@ -87,7 +105,7 @@ void SourceMemory(benchmark::State& state)
     double heapBytes = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        malloc_trim(0);
+        StartOnAFreshHeap();
         const std::size_t before = HeapInUse();
         sources.emplace();
         benchmark::DoNotOptimize(sources->Load(data.loadFolder.Path()));
@@ -100,74 +118,45 @@ void SourceMemory(benchmark::State& state)
     state.counters["heap_per_file_byte"] = heapBytes / static_cast<double>(data.bytes.size());
 }
 
-void BaselineReadBytes(benchmark::State& state)
+// The least a safe save can do: the same bytes into a new file, synced, renamed over the
+// old one.
+void WriteSyncAndRename(benchmark::State& state, const std::string& bytes, const std::string& temporary,
+                        const std::string& path)
 {
-    const SourceFile& data = Data(state);
-    for (auto _ : state) {
-        StartOnAFreshHeap(state);
-        std::string bytes(data.bytes.size(), '\0');
-        std::FILE* file = std::fopen(data.path.c_str(), "rb");
-        if (file == nullptr || std::fread(bytes.data(), 1, bytes.size(), file) != bytes.size())
-            state.SkipWithError("cannot read the list file");
-        if (file != nullptr)
-            std::fclose(file);
-        benchmark::DoNotOptimize(bytes.data());
-    }
-    Report(state, data);
+    const int file = open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const bool written = file >= 0 && write(file, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size())
+                         && fsync(file) == 0;
+    if (file >= 0 && close(file) == 0 && written && std::rename(temporary.c_str(), path.c_str()) == 0)
+        return;
+    state.SkipWithError("cannot write, sync and rename the bytes");
 }
 
 void SaveSourceFile(benchmark::State& state)
 {
     const SourceFile& data = Data(state);
+    const std::string floorPath = data.saveFolder / "Floor.bytes";
+    const std::string floorTemporary = data.saveFolder / "Floor.tmp";
     VT::SourceManager sources;
     sources.Add(data.list);
+    FloorTurns turns(state);
     for (auto _ : state) {
-        state.PauseTiming();
-        // A list whose file is as its last save left it is not written again; a file
-        // touched since is, and touching it leaves the list and the heap as they are.
-        std::error_code noFileYet;
-        std::filesystem::last_write_time(sources.Begin()->GetFilePath(), std::filesystem::file_time_type::clock::now(),
-                                         noFileYet);
-        state.ResumeTiming();
-        StartOnAFreshHeap(state);
-        if (!sources.Save(data.saveFolder.Path()).empty())
-            state.SkipWithError("cannot save the source");
+        turns.Turn(
+            [&] {
+                // A list whose file is as its last save left it is not written again; a
+                // file touched since is, and touching it leaves the list and the heap as
+                // they are.
+                std::error_code noFileYet;
+                std::filesystem::last_write_time(sources.Begin()->GetFilePath(),
+                                                 std::filesystem::file_time_type::clock::now(), noFileYet);
+                StartOnAFreshHeap();
+            },
+            [&] { WriteSyncAndRename(state, data.bytes, floorTemporary, floorPath); },
+            [&] {
+                if (!sources.Save(data.saveFolder.Path()).empty())
+                    state.SkipWithError("cannot save the source");
+            });
     }
-    Report(state, data);
-}
-
-bool WriteBytes(const std::string& path, const std::string& bytes)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
-
-void BaselineWriteBytes(benchmark::State& state)
-{
-    const SourceFile& data = Data(state);
-    const std::string path = data.saveFolder / "Baseline.bytes";
-    for (auto _ : state) {
-        StartOnAFreshHeap(state);
-        if (!WriteBytes(path, data.bytes))
-            state.SkipWithError("cannot write the bytes");
-    }
-    Report(state, data);
-}
-
-// The least a safe save can do: the same bytes into a new file, renamed over the old one.
-void BaselineWriteTemporaryAndRename(benchmark::State& state)
-{
-    const SourceFile& data = Data(state);
-    const std::string path = data.saveFolder / "Baseline.bytes";
-    const std::string temporary = data.saveFolder / "Baseline.tmp";
-    for (auto _ : state) {
-        StartOnAFreshHeap(state);
-        if (!WriteBytes(temporary, data.bytes) || std::rename(temporary.c_str(), path.c_str()) != 0)
-            state.SkipWithError("cannot write and rename the bytes");
-    }
+    turns.Report("save_per_floor");
     Report(state, data);
 }
 
@@ -176,17 +165,11 @@ void BaselineWriteTemporaryAndRename(benchmark::State& state)
 constexpr std::int64_t FullSize = 200'000;
 constexpr std::int64_t SmokeSize = 1'000;
 
-BENCHMARK(LoadSourceFile)->Name("Load/SourceFile")->Arg(FullSize)->Unit(benchmark::kMillisecond);
-BENCHMARK(BaselineReadBytes)->Name("Baseline/ReadBytes")->Arg(FullSize)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadSourceFile)->Name("Load/SourceFile")->Arg(FullSize)->UseManualTime()->Apply(WithLeastAndGreatest)->Unit(benchmark::kMillisecond);
 BENCHMARK(SourceMemory)->Name("Memory/SourceFile")->Arg(FullSize)->Iterations(1);
-BENCHMARK(SaveSourceFile)->Name("Save/SourceFile")->Arg(FullSize)->Unit(benchmark::kMillisecond);
-BENCHMARK(BaselineWriteTemporaryAndRename)->Name("Baseline/WriteTemporaryAndRename")->Arg(FullSize)->Unit(benchmark::kMillisecond);
-BENCHMARK(BaselineWriteBytes)->Name("Baseline/WriteBytes")->Arg(FullSize)->Unit(benchmark::kMillisecond);
-BENCHMARK(LoadSourceFile)->Name("Smoke/Load/SourceFile")->Arg(SmokeSize);
-BENCHMARK(BaselineReadBytes)->Name("Smoke/Baseline/ReadBytes")->Arg(SmokeSize);
+BENCHMARK(SaveSourceFile)->Name("Save/SourceFile")->Arg(FullSize)->UseManualTime()->Apply(WithLeastAndGreatest)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadSourceFile)->Name("Smoke/Load/SourceFile")->Arg(SmokeSize)->UseManualTime();
 BENCHMARK(SourceMemory)->Name("Smoke/Memory/SourceFile")->Arg(SmokeSize)->Iterations(1);
-BENCHMARK(SaveSourceFile)->Name("Smoke/Save/SourceFile")->Arg(SmokeSize);
-BENCHMARK(BaselineWriteTemporaryAndRename)->Name("Smoke/Baseline/WriteTemporaryAndRename")->Arg(SmokeSize);
-BENCHMARK(BaselineWriteBytes)->Name("Smoke/Baseline/WriteBytes")->Arg(SmokeSize);
+BENCHMARK(SaveSourceFile)->Name("Smoke/Save/SourceFile")->Arg(SmokeSize)->UseManualTime();
 
 BENCHMARK_MAIN();

@@ -2,6 +2,7 @@
 
 // For benchmark programs that drive the real main window, offscreen, over one source of
 // generated songs.
+#include "bench/FloorTurns.h"
 #include "bench/GeneratedSongs.h"
 #include "bench/RunBenchmarks.h"
 #include "framework/TApplication.h"
@@ -14,7 +15,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -37,14 +37,6 @@ struct SourceWindow {
     TAppForm form;
     VT::ListPtr source;
 };
-
-// How long the work takes, for a benchmark that times only part of an iteration.
-template <class Work> double Seconds(Work work)
-{
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
 
 // One window per size, made at its first benchmark; closed by RunWindowBenchmarks before
 // the application goes.
