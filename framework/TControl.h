@@ -111,6 +111,8 @@ public:
     std::function<void(TMouseButton button, TShiftState shift, int x, int y)> OnMouseUp;
     std::function<void(TShiftState shift, int x, int y)> OnMouseMove;
     // Raised before the key takes effect; a handler that sets the key to 0 swallows it.
+    // A held key raises OnKeyDown again with ssRepeat, and OnKeyUp once when it is let go,
+    // only for a key whose press reached the control (not one a short-cut took).
     std::function<void(TKey& key, TShiftState shift)> OnKeyDown;
     std::function<void(TKey& key, TShiftState shift)> OnKeyUp;
     // Keys that, while the control has the focus, reach only its OnKeyDown and OnKeyUp and
@@ -171,6 +173,7 @@ private:
     friend class ControlEvents;
 
     bool HandleKey(QEvent& event);
+    bool RaisesKeyUp(const QKeyEvent& key);
     bool ClaimsKey(const QKeyEvent& key) const;
     bool HandleToolTip(QEvent& event);
     void RememberAnchorDistances();
@@ -191,6 +194,8 @@ private:
     TDragMode dragMode_ = dmManual;
     std::string hint_;
     std::vector<TShortCut> ownKeys_;
+    // The Qt keys whose press reached the control and that are not yet let go.
+    std::vector<int> pressedKeys_;
     bool showHint_ = false;
     bool leftPressed_ = false;
 };

@@ -1,6 +1,8 @@
 #include "tests/framework/FrameworkTest.h"
 
 #include "framework/QtColors.h"
+#include "framework/TAction.h"
+#include "framework/TActionList.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -165,6 +167,28 @@ TEST_F(Controls, RaiseTheMouseEventsWithPositionButtonsAndKeys)
     MoveMouse(panel.Widget(), QPoint(12, 8));
     EXPECT_EQ(events, (std::vector<std::string>{"click", "up 0 1 7,9", "up 1 4 3,4", "click", "up 0 0 5,5",
                                                 "double", "up 0 0 5,5", "move 12,8"}));
+}
+
+// A held key repeats its press and is let go once; a key whose press a short-cut took is
+// not let go in the control.
+TEST_F(Controls, RaiseOneKeyUpPerPressAndMarkTheRepeatsOfAHeldKey)
+{
+    TListBox& box = Make<TListBox>(form);
+    TAction& action = Make<TActionList>(form, form).Add();
+    action.SetShortCut(scShift + VK_DELETE);
+    action.OnUpdate = [&] { action.SetEnabled(true); };
+    std::vector<std::string> keys;
+    action.OnExecute = [&] { keys.push_back("short-cut"); };
+    box.OnKeyDown = [&](TKey& key, TShiftState shift) {
+        keys.push_back("down " + std::to_string(key) + (shift.Contains(ssRepeat) ? " repeat" : ""));
+    };
+    box.OnKeyUp = [&](TKey& key, TShiftState) { keys.push_back("up " + std::to_string(key)); };
+    QApplication::setActiveWindow(form.Widget());
+    Testing::ProcessIdle();
+    box.SetFocus();
+    TestSupport::HoldKey(box.Widget(), Qt::Key_Delete, {}, 2);
+    TestSupport::HoldKey(box.Widget(), Qt::Key_Delete, Qt::ShiftModifier, 0);
+    EXPECT_EQ(keys, (std::vector<std::string>{"down 46", "down 46 repeat", "down 46 repeat", "up 46", "short-cut"}));
 }
 
 TEST_F(Controls, ShowTheirHintOnlyWhenShowHintIsSet)
