@@ -47,6 +47,18 @@ TEST_F(ListBoxes, SelectARowByClickAndKeepItOnAClickBelowTheRows)
     EXPECT_EQ(selectedAtMouseUp, (std::vector<int>{1, 1}));
 }
 
+// The selection stays on its row while others go; when its own row goes, no row is
+// selected, also not the one Qt's view would move to.
+TEST_F(ListBoxes, KeepNoSelectedRowOnceTheSelectedRowIsRemoved)
+{
+    for (const auto& [removed, selectedAfter] : std::vector<std::pair<int, int>>{{0, 0}, {2, 1}, {1, -1}}) {
+        box.SetItemIndex(1);
+        box.Items().Delete(removed);
+        EXPECT_EQ(box.ItemIndex(), selectedAfter) << removed;
+        box.Items().Insert(removed, "Again");
+    }
+}
+
 // A draw handler that places a marker beside a row (the main window's arrow) moves it
 // while Qt paints; the marker must still show its picture.
 TEST_F(ListBoxes, LetTheirDrawHandlerMoveAControlThatShowsAPicture)
