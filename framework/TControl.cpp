@@ -240,6 +240,8 @@ bool TControl::Visible() const
 
 void TControl::SetVisible(bool visible)
 {
+    if (!visible)
+        DropFocus();
     widget_->setVisible(visible);
 }
 
@@ -250,7 +252,20 @@ bool TControl::Enabled() const
 
 void TControl::SetEnabled(bool enabled)
 {
+    if (!enabled)
+        DropFocus();
     widget_->setEnabled(enabled);
+}
+
+// Qt would hand the focus on to the next control of the window, which may lie hidden
+// behind another: keys typed then would edit what the user cannot see.
+QWidget* TControl::DropFocus()
+{
+    QWidget* focused = widget_->window()->focusWidget();
+    if (!focused || (focused != widget_ && !widget_->isAncestorOf(focused)))
+        return nullptr;
+    focused->clearFocus();
+    return focused;
 }
 
 void TControl::SetColor(TColor color)

@@ -78,6 +78,8 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     bool Enabled() const;
+    // A control that is hidden or disabled while it has the focus takes the focus with it:
+    // no other control takes it by itself.
     void SetEnabled(bool enabled);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -166,6 +168,8 @@ protected:
     void ClientResized();
     // Shows the cursor over the client area, leaving the control's own Cursor as it is.
     void ShowCursor(TCursor cursor);
+    // Takes the focus from the control or a control inside it; returns the widget that had it.
+    QWidget* DropFocus();
 
     TColor color_ = clBtnFace;
 

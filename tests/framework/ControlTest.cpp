@@ -191,6 +191,22 @@ TEST_F(Controls, RaiseOneKeyUpPerPressAndMarkTheRepeatsOfAHeldKey)
     EXPECT_EQ(keys, (std::vector<std::string>{"down 46", "down 46 repeat", "down 46 repeat", "up 46", "short-cut"}));
 }
 
+// Qt would hand the focus on to the next control, here an edit box outside the panel.
+TEST_F(Controls, TakeTheFocusAlongWhenHiddenOrDisabled)
+{
+    TEdit& inside = Make<TEdit>(panel);
+    Make<TEdit>(form).SetTop(100);
+    QApplication::setActiveWindow(form.Widget());
+    for (const bool hide : {false, true}) {
+        panel.Show();
+        panel.SetEnabled(true);
+        inside.SetFocus();
+        ASSERT_TRUE(inside.Focused());
+        hide ? panel.Hide() : panel.SetEnabled(false);
+        EXPECT_EQ(QApplication::focusWidget(), nullptr) << hide;
+    }
+}
+
 TEST_F(Controls, ShowTheirHintOnlyWhenShowHintIsSet)
 {
     panel.SetHint("Displays the list");
