@@ -80,7 +80,7 @@ public:
     bool Enabled() const;
     // A control that is hidden or disabled while it has the focus takes the focus with it:
     // no other control takes it by itself.
-    void SetEnabled(bool enabled);
+    virtual void SetEnabled(bool enabled);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     TFont& Font() { return font_; }
