@@ -257,14 +257,19 @@ void TControl::SetEnabled(bool enabled)
     widget_->setEnabled(enabled);
 }
 
-// Qt would hand the focus on to the next control of the window, which may lie hidden
-// behind another: keys typed then would edit what the user cannot see.
+// Qt would hand the focus on to the next control of the window, at once or when the
+// window is next activated, and that control may lie hidden behind another: keys typed
+// then would edit what the user cannot see. The window itself keeps the keys instead.
 QWidget* TControl::DropFocus()
 {
-    QWidget* focused = widget_->window()->focusWidget();
+    QWidget* window = widget_->window();
+    QWidget* focused = window->focusWidget();
     if (!focused || (focused != widget_ && !widget_->isAncestorOf(focused)))
         return nullptr;
-    focused->clearFocus();
+    if (widget_ == window)
+        focused->clearFocus();
+    else
+        window->setFocus(Qt::OtherFocusReason);
     return focused;
 }
 

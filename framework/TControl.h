@@ -78,8 +78,8 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     bool Enabled() const;
-    // A control that is hidden or disabled while it has the focus takes the focus with it:
-    // no other control takes it by itself.
+    // A control that is hidden or disabled while it has the focus leaves the focus to its
+    // window: no other control takes it by itself.
     virtual void SetEnabled(bool enabled);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
@@ -168,7 +168,8 @@ protected:
     void ClientResized();
     // Shows the cursor over the client area, leaving the control's own Cursor as it is.
     void ShowCursor(TCursor cursor);
-    // Takes the focus from the control or a control inside it; returns the widget that had it.
+    // Takes the focus from the control or a control inside it and leaves it to the window
+    // (none when the control is the window); returns the widget that had it.
     QWidget* DropFocus();
 
     TColor color_ = clBtnFace;
