@@ -53,25 +53,6 @@ TEST_F(Forms, RefuseToCloseWhileDisabledAndLeaveTheirDialogsUsable)
     EXPECT_EQ(events, (std::vector<std::string>{"click", "close"}));
 }
 
-// As while a scan runs: the progress window takes the activation, the main form is
-// disabled, the progress window goes and the main form is enabled again.
-TEST_F(Forms, GiveTheFocusBackToTheControlThatHadItWhenEnabledAgain)
-{
-    TForm main;
-    Make<TEdit>(main);
-    TEdit& second = Make<TEdit>(main);
-    second.SetTop(30);
-    TForm progress;
-    main.Show();
-    second.SetFocus();
-    progress.Show();
-    main.SetEnabled(false);
-    progress.Hide();
-    main.SetEnabled(true);
-    main.Show();
-    EXPECT_TRUE(WaitUntil([&] { return QApplication::focusWidget() == second.Widget(); }));
-}
-
 struct BorderCase {
     TFormBorderStyle style;
     QSize afterUserResize;
