@@ -32,8 +32,9 @@ TEST_F(Forms, EndAModalRunWithTheResultAHandlerSetsOrCancelForTheCloseBoxUnlessO
     EXPECT_EQ(dialog.ShowModal(), mrOk);
 }
 
-// A disabled main form refuses to close, while its dialogs, windows of their own, work on.
-TEST_F(Forms, RefuseToCloseWhileDisabledAndLeaveTheirDialogsUsable)
+// The main form centres on the screen and a dialog on the main form. Disabled, the main
+// form refuses to close, while its dialogs, windows of their own, work on.
+TEST_F(Forms, CentreAndRefuseToCloseWhileDisabledLeavingTheirDialogsUsable)
 {
     TForm* main = nullptr;
     Dialog* dialog = nullptr;
@@ -42,8 +43,16 @@ TEST_F(Forms, RefuseToCloseWhileDisabledAndLeaveTheirDialogsUsable)
     std::vector<std::string> events;
     main->OnClose = [&](TCloseAction&) { events.push_back("close"); };
     dialog->ok.OnClick = [&] { events.push_back("click"); };
+    main->SetBounds(0, 0, 400, 300);
+    main->SetPosition(poScreenCenter);
     main->Show();
+    dialog->SetBounds(0, 0, 100, 50);
+    dialog->SetPosition(poMainFormCenter);
     dialog->Show();
+    // Placed before the window manager's frame is known: a few pixels off at most.
+    const QPoint centre = main->Widget()->frameGeometry().center();
+    EXPECT_LE((centre - main->Widget()->screen()->availableGeometry().center()).manhattanLength(), 8);
+    EXPECT_LE((dialog->Widget()->frameGeometry().center() - centre).manhattanLength(), 8);
     main->SetEnabled(false);
     main->Widget()->close();
     main->Close();
@@ -82,24 +91,6 @@ TEST_P(FormBorders, DecideWhetherTheUserMayResizeTheForm)
 INSTANTIATE_TEST_SUITE_P(Styles, FormBorders,
                          ::testing::Values(BorderCase{bsSizeable, QSize(200, 400), true},
                                            BorderCase{bsDialog, QSize(458, 191), false}));
-
-TEST_F(Forms, CentreOnTheScreenOrOnTheMainForm)
-{
-    TForm* main = nullptr;
-    TForm* dialog = nullptr;
-    Application->CreateForm(main);
-    Application->CreateForm(dialog);
-    main->SetBounds(0, 0, 400, 300);
-    main->SetPosition(poScreenCenter);
-    main->Show();
-    dialog->SetBounds(0, 0, 100, 50);
-    dialog->SetPosition(poMainFormCenter);
-    dialog->Show();
-    // Placed before the window manager's frame is known: a few pixels off at most.
-    const QPoint centre = main->Widget()->frameGeometry().center();
-    EXPECT_LE((centre - main->Widget()->screen()->availableGeometry().center()).manhattanLength(), 8);
-    EXPECT_LE((dialog->Widget()->frameGeometry().center() - centre).manhattanLength(), 8);
-}
 
 } // namespace
 
