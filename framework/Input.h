@@ -10,6 +10,9 @@ enum TShiftFlag : unsigned {
     ssRight = 16,
     ssMiddle = 32,
     ssDouble = 64,
+    // A key press that the desktop repeats while the key is held; a held key raises no
+    // release until it is let go.
+    ssRepeat = 128,
 };
 
 // The modifier keys and mouse buttons held during an event.

@@ -1,5 +1,7 @@
 #include "framework/QtInput.h"
 
+#include <QKeyEvent>
+
 #include <utility>
 
 namespace {
@@ -36,6 +38,14 @@ TShiftState ShiftOf(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons)
     if (buttons & Qt::MiddleButton)
         flags |= ssMiddle;
     return TShiftState{flags};
+}
+
+TShiftState ShiftOf(const QKeyEvent& key)
+{
+    TShiftState shift = ShiftOf(key.modifiers());
+    if (key.isAutoRepeat())
+        shift.Flags |= ssRepeat;
+    return shift;
 }
 
 TMouseButton ButtonOf(Qt::MouseButton button)

@@ -9,6 +9,8 @@ TAction::TAction()
     : action_(std::make_unique<QAction>())
 {
     action_->setEnabled(false);
+    // A command acts once per press of its key, however long the key is held.
+    action_->setAutoRepeat(false);
     QObject::connect(action_.get(), &QAction::triggered, action_.get(), [this] { Execute(); });
 }
 

@@ -240,6 +240,8 @@ bool TControl::Visible() const
 
 void TControl::SetVisible(bool visible)
 {
+    if (!visible)
+        DropFocus();
     widget_->setVisible(visible);
 }
 
@@ -250,7 +252,25 @@ bool TControl::Enabled() const
 
 void TControl::SetEnabled(bool enabled)
 {
+    if (!enabled)
+        DropFocus();
     widget_->setEnabled(enabled);
+}
+
+// Qt would hand the focus on to the next control of the window, at once or when the
+// window is next activated, and that control may lie hidden behind another: keys typed
+// then would edit what the user cannot see. The window itself keeps the keys instead.
+QWidget* TControl::DropFocus()
+{
+    QWidget* window = widget_->window();
+    QWidget* focused = window->focusWidget();
+    if (!focused || (focused != widget_ && !widget_->isAncestorOf(focused)))
+        return nullptr;
+    if (widget_ == window)
+        focused->clearFocus();
+    else
+        window->setFocus(Qt::OtherFocusReason);
+    return focused;
 }
 
 void TControl::SetColor(TColor color)
@@ -398,16 +418,35 @@ bool TControl::HandleKey(QEvent& event)
         event.accept();
         return true;
     }
+    if (event.type() == QEvent::FocusOut)
+        pressedKeys_.clear();
     const bool down = event.type() == QEvent::KeyPress;
     if (!down && event.type() != QEvent::KeyRelease)
         return false;
-    auto& handler = down ? OnKeyDown : OnKeyUp;
     const auto& keyEvent = static_cast<QKeyEvent&>(event);
+    if (down && std::find(pressedKeys_.begin(), pressedKeys_.end(), keyEvent.key()) == pressedKeys_.end())
+        pressedKeys_.push_back(keyEvent.key());
+    if (!down && !RaisesKeyUp(keyEvent))
+        return false;
+    auto& handler = down ? OnKeyDown : OnKeyUp;
     if (!handler)
         return false;
     TKey key = KeyOf(keyEvent.key());
-    handler(key, ShiftOf(keyEvent.modifiers()));
+    handler(key, ShiftOf(keyEvent));
     return key == 0;
+}
+
+// A handler that acts on a release must act once per press: not on the releases the
+// desktop sends between repeats, nor on the release of a key whose press went elsewhere.
+bool TControl::RaisesKeyUp(const QKeyEvent& key)
+{
+    if (key.isAutoRepeat())
+        return false;
+    const auto pressed = std::find(pressedKeys_.begin(), pressedKeys_.end(), key.key());
+    if (pressed == pressedKeys_.end())
+        return false;
+    pressedKeys_.erase(pressed);
+    return true;
 }
 
 bool TControl::ClaimsKey(const QKeyEvent& key) const

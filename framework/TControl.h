@@ -78,7 +78,9 @@ public:
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
     bool Enabled() const;
-    void SetEnabled(bool enabled);
+    // A control that is hidden or disabled while it has the focus leaves the focus to its
+    // window: no other control takes it by itself.
+    virtual void SetEnabled(bool enabled);
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     TFont& Font() { return font_; }
@@ -111,6 +113,8 @@ public:
     std::function<void(TMouseButton button, TShiftState shift, int x, int y)> OnMouseUp;
     std::function<void(TShiftState shift, int x, int y)> OnMouseMove;
     // Raised before the key takes effect; a handler that sets the key to 0 swallows it.
+    // A held key raises OnKeyDown again with ssRepeat, and OnKeyUp once when it is let go,
+    // only for a key whose press reached the control (not one a short-cut took).
     std::function<void(TKey& key, TShiftState shift)> OnKeyDown;
     std::function<void(TKey& key, TShiftState shift)> OnKeyUp;
     // Keys that, while the control has the focus, reach only its OnKeyDown and OnKeyUp and
@@ -164,6 +168,9 @@ protected:
     void ClientResized();
     // Shows the cursor over the client area, leaving the control's own Cursor as it is.
     void ShowCursor(TCursor cursor);
+    // Takes the focus from the control or a control inside it and leaves it to the window
+    // (none when the control is the window); returns the widget that had it.
+    QWidget* DropFocus();
 
     TColor color_ = clBtnFace;
 
@@ -171,6 +178,7 @@ private:
     friend class ControlEvents;
 
     bool HandleKey(QEvent& event);
+    bool RaisesKeyUp(const QKeyEvent& key);
     bool ClaimsKey(const QKeyEvent& key) const;
     bool HandleToolTip(QEvent& event);
     void RememberAnchorDistances();
@@ -191,6 +199,8 @@ private:
     TDragMode dragMode_ = dmManual;
     std::string hint_;
     std::vector<TShortCut> ownKeys_;
+    // The Qt keys whose press reached the control and that are not yet let go.
+    std::vector<int> pressedKeys_;
     bool showHint_ = false;
     bool leftPressed_ = false;
 };

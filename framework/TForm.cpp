@@ -149,6 +149,18 @@ void TForm::Resized()
         OnResize();
 }
 
+void TForm::SetEnabled(bool enabled)
+{
+    if (!enabled && Enabled())
+        keptFocus_ = DropFocus();
+    TControl::SetEnabled(enabled);
+    if (!enabled || !keptFocus_)
+        return;
+    if (keptFocus_->isVisible() && keptFocus_->isEnabled())
+        keptFocus_->setFocus(Qt::OtherFocusReason);
+    keptFocus_ = nullptr;
+}
+
 void TForm::SetVisible(bool visible)
 {
     QWidget* window = Widget();

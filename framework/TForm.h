@@ -41,6 +41,9 @@ public:
     // Set before the form is first shown, like the border.
     void SetFormStyle(TFormStyle style);
     bool Active() const;
+    // The control that had the focus when the form was disabled has it again once the form
+    // is enabled.
+    void SetEnabled(bool enabled) override;
 
     // Showing raises OnShow first, places the form by its Position and activates it.
     void SetVisible(bool visible) override;
@@ -91,4 +94,5 @@ private:
     int modalResult_ = mrNone;
     QEventLoop* modalLoop_ = nullptr;
     QPointer<QWidget> menuBar_;
+    QPointer<QWidget> keptFocus_;
 };

@@ -14,13 +14,13 @@
 
 class TListBox::BoxItems final : public TStrings {
 public:
-    explicit BoxItems(BoxModel& model) : model_(model) {}
+    explicit BoxItems(TListBox& box) : box_(box) {}
 
 protected:
     void Edit(EditKind kind, int index, const std::function<void()>& apply) override;
 
 private:
-    BoxModel& model_;
+    TListBox& box_;
 };
 
 // The rows as Qt's view asks for them.
@@ -71,7 +71,11 @@ private:
 
 void TListBox::BoxItems::Edit(EditKind kind, int index, const std::function<void()>& apply)
 {
-    model_.Change(kind, index, apply);
+    // A box whose selected row goes keeps no selected row; Qt's view would move the
+    // selection to a neighbour, which a key released next would then act on.
+    if (kind == EditKind::Delete && index == box_.ItemIndex())
+        box_.SetItemIndex(-1);
+    box_.model_->Change(kind, index, apply);
 }
 
 // Every row is drawn by the box itself, at the box's row height.
@@ -109,7 +113,7 @@ TListBox::TListBox(TControl& parent, QListView* view)
     : TControl(&parent, view, view->viewport())
     , view_(view)
     , model_(new BoxModel(*this))
-    , items_(std::make_unique<BoxItems>(*model_))
+    , items_(std::make_unique<BoxItems>(*this))
     , rightClicks_(std::make_unique<RowRightClicks>(*view))
 {
     color_ = clWindow;

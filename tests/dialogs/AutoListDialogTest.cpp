@@ -26,12 +26,13 @@ protected:
         dialog.Show();
     }
 
-    void Add(int field, int op, const std::string& text)
+    // Enter held down for `repeats` repeats adds the criterion once, on its release.
+    void Add(int field, int op, const std::string& text, int repeats = 0)
     {
         dialog.Type->SetItemIndex(field);
         dialog.Logic->SetItemIndex(op);
         QTest::keyClicks(dialog.Text->Widget(), QString::fromStdString(text));
-        QTest::keyClick(dialog.Text->Widget(), Qt::Key_Return);
+        TestSupport::HoldKey(dialog.Text->Widget(), Qt::Key_Return, {}, repeats);
     }
 
     void ClickRow(int row, Qt::KeyboardModifiers keys = {})
@@ -69,7 +70,7 @@ protected:
 TEST_F(AutoListDialog, NewestCriterionComesFirstAndDeletingSelectedRowsKeepsRowsAndFilterInStep)
 {
     Add(0, 0, "rock");
-    Add(1, 2, "bob");
+    Add(1, 2, "bob", 3);
     dialog.Type->SetItemIndex(0);
     QTest::keyClicks(dialog.Text->Widget(), "zz");
     QTest::mouseClick(dialog.CreateCriteria->Widget(), Qt::LeftButton);

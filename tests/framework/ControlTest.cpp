@@ -1,6 +1,8 @@
 #include "tests/framework/FrameworkTest.h"
 
 #include "framework/QtColors.h"
+#include "framework/TAction.h"
+#include "framework/TActionList.h"
 
 #include <QHelpEvent>
 #include <QLabel>
@@ -147,6 +149,8 @@ TEST_F(Controls, StaticTextsBreakAtLineBreaksAndWrapWithinTheirFixedSize)
     EXPECT_EQ(text.BoundsRect(), (TRect{0, 0, 100, 137}));
 }
 
+// A held key repeats its press and is let go once; a held short-cut acts once, and its key
+// is not let go in the control.
 TEST_F(Controls, RaiseTheMouseEventsWithPositionButtonsAndKeys)
 {
     std::vector<std::string> events;
@@ -159,12 +163,41 @@ TEST_F(Controls, RaiseTheMouseEventsWithPositionButtonsAndKeys)
     panel.OnMouseMove = [&](TShiftState, int x, int y) {
         events.push_back("move " + std::to_string(x) + "," + std::to_string(y));
     };
+    panel.OnKeyDown = [&](TKey& key, TShiftState shift) {
+        events.push_back("key " + std::to_string(key) + (shift.Contains(ssRepeat) ? " again" : ""));
+    };
+    panel.OnKeyUp = [&](TKey& key, TShiftState) { events.push_back("key up " + std::to_string(key)); };
+    TAction& action = Make<TActionList>(form, form).Add();
+    action.SetShortCut(scShift + VK_DELETE);
+    action.SetEnabled(true);
+    action.OnExecute = [&] { events.push_back("short-cut"); };
+    QApplication::setActiveWindow(form.Widget());
     QTest::mouseClick(panel.Widget(), Qt::LeftButton, Qt::ShiftModifier, QPoint(7, 9));
     QTest::mouseClick(panel.Widget(), Qt::RightButton, Qt::ControlModifier, QPoint(3, 4));
     DoubleClick(panel.Widget(), QPoint(5, 5));
     MoveMouse(panel.Widget(), QPoint(12, 8));
-    EXPECT_EQ(events, (std::vector<std::string>{"click", "up 0 1 7,9", "up 1 4 3,4", "click", "up 0 0 5,5",
-                                                "double", "up 0 0 5,5", "move 12,8"}));
+    TestSupport::HoldKey(panel.Widget(), Qt::Key_Delete, {}, 2);
+    TestSupport::HoldKey(panel.Widget(), Qt::Key_Delete, Qt::ShiftModifier, 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"click", "up 0 1 7,9", "up 1 4 3,4", "click", "up 0 0 5,5", "double",
+                                                "up 0 0 5,5", "move 12,8", "key 46", "key 46 again", "key 46 again",
+                                                "key up 46", "short-cut"}));
+}
+
+// Qt would hand the focus on to the next control, here an edit box outside the panel, at
+// once or when the window is next activated.
+TEST_F(Controls, LeaveTheFocusToTheirWindowWhenHiddenOrDisabled)
+{
+    TEdit& inside = Make<TEdit>(panel);
+    Make<TEdit>(form).SetTop(100);
+    for (const bool hide : {true, false}) {
+        panel.Show();
+        QApplication::setActiveWindow(form.Widget());
+        inside.SetFocus();
+        hide ? panel.Hide() : panel.SetEnabled(false);
+        QApplication::setActiveWindow(nullptr);
+        QApplication::setActiveWindow(form.Widget());
+        EXPECT_EQ(QApplication::focusWidget(), form.Widget()) << hide;
+    }
 }
 
 TEST_F(Controls, ShowTheirHintOnlyWhenShowHintIsSet)

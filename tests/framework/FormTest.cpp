@@ -32,8 +32,9 @@ TEST_F(Forms, EndAModalRunWithTheResultAHandlerSetsOrCancelForTheCloseBoxUnlessO
     EXPECT_EQ(dialog.ShowModal(), mrOk);
 }
 
-// A disabled main form refuses to close, while its dialogs, windows of their own, work on.
-TEST_F(Forms, RefuseToCloseWhileDisabledAndLeaveTheirDialogsUsable)
+// The main form centres on the screen and a dialog on the main form. Disabled, the main
+// form refuses to close, while its dialogs, windows of their own, work on.
+TEST_F(Forms, CentreAndRefuseToCloseWhileDisabledLeavingTheirDialogsUsable)
 {
     TForm* main = nullptr;
     Dialog* dialog = nullptr;
@@ -42,8 +43,16 @@ TEST_F(Forms, RefuseToCloseWhileDisabledAndLeaveTheirDialogsUsable)
     std::vector<std::string> events;
     main->OnClose = [&](TCloseAction&) { events.push_back("close"); };
     dialog->ok.OnClick = [&] { events.push_back("click"); };
+    main->SetBounds(0, 0, 400, 300);
+    main->SetPosition(poScreenCenter);
     main->Show();
+    dialog->SetBounds(0, 0, 100, 50);
+    dialog->SetPosition(poMainFormCenter);
     dialog->Show();
+    // Placed before the window manager's frame is known: a few pixels off at most.
+    const QPoint centre = main->Widget()->frameGeometry().center();
+    EXPECT_LE((centre - main->Widget()->screen()->availableGeometry().center()).manhattanLength(), 8);
+    EXPECT_LE((dialog->Widget()->frameGeometry().center() - centre).manhattanLength(), 8);
     main->SetEnabled(false);
     main->Widget()->close();
     main->Close();
@@ -87,43 +96,6 @@ INSTANTIATE_TEST_SUITE_P(Styles, FormBorders,
                                            BorderCase{bsDialog, QSize(458, 191), false, Qt::Dialog},
                                            BorderCase{bsNone, QSize(458, 191), false, Qt::Dialog}));
 
-TEST_F(Forms, CentreOnTheScreenOrOnTheMainForm)
-{
-    TForm* main = nullptr;
-    TForm* dialog = nullptr;
-    Application->CreateForm(main);
-    Application->CreateForm(dialog);
-    main->SetBounds(0, 0, 400, 300);
-    main->SetPosition(poScreenCenter);
-    main->Show();
-    dialog->SetBounds(0, 0, 100, 50);
-    dialog->SetPosition(poMainFormCenter);
-    dialog->Show();
-    // Placed before the window manager's frame is known: a few pixels off at most.
-    const QPoint centre = main->Widget()->frameGeometry().center();
-    EXPECT_LE((centre - main->Widget()->screen()->availableGeometry().center()).manhattanLength(), 8);
-    EXPECT_LE((dialog->Widget()->frameGeometry().center() - centre).manhattanLength(), 8);
-}
-
-TEST_F(Forms, ReceiveTheNamesOfFilesDroppedFromTheDesktopOnlyWhenTheyAcceptThem)
-{
-    TForm form;
-    form.Show();
-    std::vector<std::vector<std::string>> drops;
-    form.OnFilesDropped = [&](const std::vector<std::string>& files) { drops.push_back(files); };
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/music/a.mp3"), QUrl("https://example.org/x"),
-                  QUrl::fromLocalFile(QString::fromUtf8("/music/é.mp3"))});
-    for (bool accept : {false, true}) {
-        form.SetAcceptFiles(accept);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(form.Widget(), &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(form.Widget(), &drop);
-    }
-    EXPECT_EQ(drops, (std::vector<std::vector<std::string>>{{"/music/a.mp3", "/music/\xC3\xA9.mp3"}}));
-}
-
 } // namespace
 
 namespace {
@@ -141,6 +113,7 @@ void DropOnWindow(QWidget* over, const QMimeData& data)
     QApplication::sendEvent(window, &drop);
 }
 
+// Web addresses are passed over; a form that does not accept files hears of none.
 TEST_F(FileDrops, ReachTheFormOverAnyControlWithTheNamesBytesWhole)
 {
     form.SetAcceptFiles(true);
@@ -148,7 +121,8 @@ TEST_F(FileDrops, ReachTheFormOverAnyControlWithTheNamesBytesWhole)
     form.OnFilesDropped = [&](const std::vector<std::string>& files) { drops.push_back(files); };
     const std::string longName = "/music/" + std::string(600, 'a') + ".mp3";
     QMimeData data;
-    data.setUrls({QUrl::fromEncoded("file:///music/%E9t%E9.mp3"), QUrl::fromLocalFile(QString::fromStdString(longName))});
+    data.setUrls({QUrl::fromEncoded("file:///music/%E9t%E9.mp3"), QUrl("https://example.org/x"),
+                  QUrl::fromLocalFile(QString::fromUtf8("/music/é.mp3")), QUrl::fromLocalFile(QString::fromStdString(longName))});
     data.setText("/music/\xE9t\xE9.mp3");
     auto& edit = Make<TEdit>(form);
     // Qt's own line edit takes dropped names as text.
@@ -168,7 +142,9 @@ TEST_F(FileDrops, ReachTheFormOverAnyControlWithTheNamesBytesWhole)
     QWidget* targets[] = {edit.Widget(), view.ClientWidget(), box.ClientWidget(), combo.Widget(), panel.Widget()};
     for (QWidget* target : targets)
         DropOnWindow(target, data);
-    const std::vector<std::string> files{"/music/\xE9t\xE9.mp3", longName};
+    form.SetAcceptFiles(false);
+    DropOnWindow(panel.Widget(), data);
+    const std::vector<std::string> files{"/music/\xE9t\xE9.mp3", "/music/\xC3\xA9.mp3", longName};
     EXPECT_EQ(drops, std::vector<std::vector<std::string>>(std::size(targets), files));
     EXPECT_EQ(edit.Text(), "");
 }

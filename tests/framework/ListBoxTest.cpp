@@ -38,13 +38,19 @@ TEST_F(ListBoxes, PrepareTheHighlightBrushForTheSelectedRowAndTheBoxColourForThe
                                                  {2, "44 11655384 " + std::to_string(clWindowText)}}));
 }
 
-TEST_F(ListBoxes, SelectARowByClickAndKeepItOnAClickBelowTheRows)
+// The selected row follows its row when another goes; when it goes itself, no row is
+// selected, not the neighbour Qt's view would move to.
+TEST_F(ListBoxes, SelectARowByClickAndKeepItOnAClickBelowTheRowsUntilItIsRemoved)
 {
-    std::vector<int> selectedAtMouseUp;
-    box.OnMouseUp = [&](TMouseButton, TShiftState, int, int) { selectedAtMouseUp.push_back(box.ItemIndex()); };
+    std::vector<int> selected;
+    box.OnMouseUp = [&](TMouseButton, TShiftState, int, int) { selected.push_back(box.ItemIndex()); };
     QTest::mouseClick(box.ClientWidget(), Qt::LeftButton, {}, QPoint(10, 30));
     QTest::mouseClick(box.ClientWidget(), Qt::LeftButton, {}, QPoint(10, 150));
-    EXPECT_EQ(selectedAtMouseUp, (std::vector<int>{1, 1}));
+    for (const int removed : {0, 0}) {
+        box.Items().Delete(removed);
+        selected.push_back(box.ItemIndex());
+    }
+    EXPECT_EQ(selected, (std::vector<int>{1, 1, 0, -1}));
 }
 
 // A draw handler that places a marker beside a row (the main window's arrow) moves it

@@ -51,10 +51,12 @@ protected:
     Strings messages;
 };
 
-// Reports for done 0, 10 and 20 are left out: the bar ends at 22 of 25.
+// Reports for done 0, 10 and 20 are left out: the bar ends at 22 of 25. The keys go
+// where they went before the scan.
 TEST_F(AddingASource, ScanTheFolderWithProgressAndAddItsRowAtTheEnd)
 {
     AddSource(SongList("Jazz", 2));
+    Form().PlaylistListBox->SetFocus();
     ClickFind();
     Testing::WaitForWorkers();
     EXPECT_EQ(Rows(*Form().SourceListBox), (Strings{"Jazz (2)", "Rock (25)"}));
@@ -66,6 +68,7 @@ TEST_F(AddingASource, ScanTheFolderWithProgressAndAddItsRowAtTheEnd)
     EXPECT_EQ(LoadProgressBar->InfoLabel2->Caption(), "There are 1 songs left to process.");
     EXPECT_FALSE(LoadProgressBar->Visible());
     EXPECT_TRUE(Form().Enabled());
+    EXPECT_EQ(Form().Widget()->focusWidget(), Form().PlaylistListBox->Widget());
     EXPECT_TRUE(messages.empty());
 }
 

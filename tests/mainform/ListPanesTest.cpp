@@ -123,6 +123,24 @@ TEST_F(ListPanes, TheArrowHidesWhileTheShownRowIsScrolledOutOfView)
     }
 }
 
+// Close Folder's Ctrl+Del and Delete's Shift+Del act on the press, Delete in a pane on its
+// release; held down, each deletes the shown list only, and no row stays highlighted.
+TEST_F(ListPanes, AHeldDeleteKeyDeletesOneListAndLeavesNoRowHighlighted)
+{
+    for (TListBox* box : {Form().SourceListBox, Form().PlaylistListBox}) {
+        const bool sources = box == Form().SourceListBox;
+        for (const char* name : {"a", "b", "c"})
+            sources ? AddSource(SongList(name, 1)) : AddPlayList(SongList(name, 1));
+        for (const Qt::KeyboardModifier modifier : {sources ? Qt::ControlModifier : Qt::ShiftModifier, Qt::NoModifier}) {
+            ClickRow(*box, 0);
+            Testing::ProcessIdle();
+            TestSupport::HoldKey(box->Widget(), Qt::Key_Delete, modifier, 3);
+            EXPECT_EQ(box->ItemIndex(), -1) << modifier;
+        }
+        EXPECT_EQ(Rows(*box), Strings{"c (1)"});
+    }
+}
+
 TEST_F(ListPanes, ShowingAListAfterNothingWasShownSavesNoSearchState)
 {
     ShowSource(SongList("Music", 2));

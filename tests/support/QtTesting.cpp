@@ -59,6 +59,16 @@ void Type(QWidget* widget, const QString& text)
     }
 }
 
+void HoldKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers, int repeats)
+{
+    QTest::simulateEvent(widget, true, key, modifiers, {}, false);
+    for (int i = 0; i < repeats; ++i) {
+        QTest::simulateEvent(widget, false, key, modifiers, {}, true);
+        QTest::simulateEvent(widget, true, key, modifiers, {}, true);
+    }
+    QTest::simulateEvent(widget, false, key, modifiers, {}, false);
+}
+
 void DoubleClick(QWidget* widget, const QPoint& at)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, at);

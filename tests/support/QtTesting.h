@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 #include <functional>
 
 class QPoint;
@@ -20,6 +22,10 @@ bool WaitUntil(const std::function<bool()>& condition);
 
 // Types the text into the widget key by key, also characters that have no key of their own.
 void Type(QWidget* widget, const QString& text);
+
+// A key held down as the desktop delivers it: a press, `repeats` times an auto-repeated
+// release and press, then the release.
+void HoldKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers, int repeats);
 
 // A double click as the desktop delivers it: press, release, double click, release.
 void DoubleClick(QWidget* widget, const QPoint& at);
