@@ -6,7 +6,11 @@
 #include "platform/TextLines.h"
 #include "platform/WholeFile.h"
 
+#include <algorithm>
+#include <memory>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace VT {
 
@@ -59,38 +63,146 @@ std::vector<ListPtr> ListSequence::AddAll(std::vector<PlayList> lists)
 
 std::vector<ListPtr> ListSequence::Load(const std::string& folder) { return AddAll(ReadFolder(folder, extension_)); }
 
-std::vector<ListPtr> ListSequence::Save(const std::string& folder)
+std::string ListSequence::FileOf(const PlayList& list) const
 {
+    const auto known = files_.find(list.Serial());
+    return known != files_.end() ? known->second : list.GetFilePath();
+}
+
+std::vector<ListPtr> ListSequence::Save(const std::string& folder, const FileWorkRunner& run)
+{
+    return WriteFiles(folder, Lists::All, run);
+}
+
+std::vector<ListPtr> ListSequence::SaveRenamed(const std::string& folder, const FileWorkRunner& run)
+{
+    return WriteFiles(folder, Lists::Renamed, run);
+}
+
+void ListSequence::DeleteFileOf(ListPtr list)
+{
+    const std::string path = FileOf(*list);
+    files_[list->Serial()].clear();
+    if (path.empty())
+        return;
+    for (const ListNode& node : lists_) {
+        if (node.list != list.node().list && FileOf(*node.list) == path)
+            return;
+    }
+    Platform::DeleteFile(path);
+}
+
+namespace {
+
+// One list file to write: the list as it stands when the save begins, where it goes, and
+// the file it is moved from first, if any.
+struct FileJob {
+    std::size_t index;
+    ListPtr handle;
+    std::shared_ptr<const PlayList> list;
+    std::string from;
+    std::string to;
+    bool moved = false;
+    bool written = false;
+};
+
+void RunJob(FileJob& job)
+{
+    if (!job.from.empty()) {
+        job.moved = Platform::MoveFile(job.from, job.to);
+        if (!job.moved)
+            return;
+    }
+    const PlayList& list = *job.list;
+    job.written = Platform::ReplaceFile(job.to, [&list](Platform::LineWriter& output) { list.Write(output); });
+}
+
+} // namespace
+
+// Planned and finished here, where the lists live; only the file work in between may run
+// elsewhere, and it reads nothing but the lists as they stood when it was planned.
+std::vector<ListPtr> ListSequence::WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run)
+{
+    const std::vector<std::string> entries = Platform::ListFolder(folder).value_or(std::vector<std::string>());
     std::vector<ListFileClaim> claims;
     claims.reserve(lists_.size());
-    for (const ListNode& node : lists_)
-        claims.push_back({node.list->GetName(), node.list->GetFilePath()});
-    const std::vector<std::string> fileNames =
-        ChooseFileNames(claims, Platform::ListFolder(folder).value_or(std::vector<std::string>()), folder, extension_);
+    std::unordered_map<std::string, int> claimsOfFile;
+    for (const ListNode& node : lists_) {
+        claims.push_back({node.list->GetName(), FileOf(*node.list)});
+        ++claimsOfFile[claims.back().previousPath];
+    }
+    const std::vector<std::string> fileNames = ChooseFileNames(claims, entries, folder, extension_);
+    const std::unordered_set<std::string> present(entries.begin(), entries.end());
+    std::unordered_set<std::string> chosen;
+    for (const std::string& name : fileNames)
+        chosen.insert(folder + name);
+    // A file that every list from it leaves can go with its list, moved rather than left.
+    const std::vector<bool> allWritten(claims.size(), true);
+    const std::vector<std::string> leftFiles = StaleFiles(claims, fileNames, allWritten, folder, extension_);
+    const std::unordered_set<std::string> movable(leftFiles.begin(), leftFiles.end());
 
-    std::vector<ListPtr> failed;
+    std::vector<FileJob> jobs;
     std::vector<bool> written(lists_.size());
     std::size_t index = 0;
     for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
         const std::string path = folder + fileNames[index];
         const PlayList& list = *at->list;
-        if (list.GetFilePath() == path && list.FileIsCurrent()) {
+        const bool named = claims[index].previousPath == path && present.contains(fileNames[index]);
+        const bool unchanged = list.GetFilePath() == path && list.FileIsCurrent();
+        // A list that never had a file loses nothing by waiting for the close.
+        const bool hadFile = !claims[index].previousPath.empty() || files_.contains(list.Serial());
+        const bool waits = which == Lists::Renamed && (named || !hadFile);
+        if (unchanged || waits || (named && !list.ReadWhole())) {
             written[index] = true;
             continue;
         }
-        written[index] = Platform::ReplaceFile(path, [&list](Platform::LineWriter& output) { list.Write(output); });
-        if (!written[index]) {
-            failed.push_back(Handle(at));
+        const std::string& previous = claims[index].previousPath;
+        const bool moves = movable.contains(previous) && claimsOfFile[previous] == 1;
+        jobs.push_back({index, Handle(at), at->list, moves ? previous : std::string(), path});
+    }
+    // The files of lists that are gone, unless a list still comes from one or goes to it.
+    std::vector<std::uint64_t> gone;
+    std::unordered_set<std::uint64_t> serials;
+    for (const ListNode& node : lists_)
+        serials.insert(node.list->Serial());
+    for (const auto& [serial, file] : files_) {
+        if (!file.empty() && !serials.contains(serial) && !claimsOfFile.contains(file) && !chosen.contains(file))
+            gone.push_back(serial);
+    }
+    std::vector<std::string> goneFiles;
+    for (const std::uint64_t serial : gone)
+        goneFiles.push_back(files_[serial]);
+
+    run([&] {
+        for (const std::string& file : goneFiles)
+            Platform::DeleteFile(file);
+        for (FileJob& job : jobs) {
+            RunJob(job);
+            written[job.index] = job.written;
+        }
+        for (const std::string& stale : StaleFiles(claims, fileNames, written, folder, extension_)) {
+            if (!std::any_of(jobs.begin(), jobs.end(), [&](const FileJob& job) { return job.moved && job.from == stale; }))
+                Platform::DeleteFile(stale);
+        }
+    });
+
+    std::vector<ListPtr> failed;
+    for (FileJob& job : jobs) {
+        if (job.moved || job.written)
+            files_[job.list->Serial()] = job.to;
+        job.list.reset(); // no longer shared with the work, so an edit below copies nothing
+        if (!job.written) {
+            failed.push_back(job.handle);
             continue;
         }
         // Only a changed record unshares a list that an undo state holds too.
-        if (list.GetFilePath() != path)
-            Handle(at).Edit().SetFile(path);
+        if (job.handle->GetFilePath() != job.to)
+            job.handle.Edit().SetFile(job.to);
         // What the file holds is the list's content, which every holder of it shares.
-        at->list->NoteFileWritten();
+        job.handle.node().list->NoteFileWritten();
     }
-    for (const std::string& stale : StaleFiles(claims, fileNames, written, folder, extension_))
-        Platform::DeleteFile(stale);
+    for (const std::uint64_t serial : gone)
+        files_[serial].clear();
     return failed;
 }
 
