@@ -119,75 +119,105 @@ void RunJob(FileJob& job)
 
 } // namespace
 
-// Planned and finished here, where the lists live; only the file work in between may run
-// elsewhere, and it reads nothing but the lists as they stood when it was planned.
+// What one save does, worked out where the lists live.
+struct ListSequence::SavePlan {
+    std::string folder;
+    std::vector<ListFileClaim> claims;
+    std::unordered_map<std::string, int> claimsOfFile;
+    std::vector<std::string> fileNames;
+    std::vector<FileJob> jobs;
+    std::vector<bool> written; // by list: its file holds it once the save is done
+    std::vector<std::uint64_t> gone; // lists that are gone, whose files go too
+    std::vector<std::string> goneFiles;
+};
+
+// Planned and finished here; only the file work in between may run elsewhere, and it
+// reads nothing but the plan and the lists as they stood when it was planned.
 std::vector<ListPtr> ListSequence::WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run)
 {
-    const std::vector<std::string> entries = Platform::ListFolder(folder).value_or(std::vector<std::string>());
-    std::vector<ListFileClaim> claims;
-    claims.reserve(lists_.size());
-    std::unordered_map<std::string, int> claimsOfFile;
-    for (const ListNode& node : lists_) {
-        claims.push_back({node.list->GetName(), FileOf(*node.list)});
-        ++claimsOfFile[claims.back().previousPath];
-    }
-    const std::vector<std::string> fileNames = ChooseFileNames(claims, entries, folder, extension_);
-    const std::unordered_set<std::string> present(entries.begin(), entries.end());
-    std::unordered_set<std::string> chosen;
-    for (const std::string& name : fileNames)
-        chosen.insert(folder + name);
-    // A file that every list from it leaves can go with its list, moved rather than left.
-    const std::vector<bool> allWritten(claims.size(), true);
-    const std::vector<std::string> leftFiles = StaleFiles(claims, fileNames, allWritten, folder, extension_);
-    const std::unordered_set<std::string> movable(leftFiles.begin(), leftFiles.end());
+    SavePlan plan = Plan(folder, which);
+    run([&plan, this] { Carry(plan, extension_); });
+    return Finish(plan);
+}
 
-    std::vector<FileJob> jobs;
-    std::vector<bool> written(lists_.size());
+ListSequence::SavePlan ListSequence::Plan(const std::string& folder, Lists which)
+{
+    SavePlan plan;
+    plan.folder = folder;
+    plan.claims.reserve(lists_.size());
+    for (const ListNode& node : lists_) {
+        plan.claims.push_back({node.list->GetName(), FileOf(*node.list)});
+        ++plan.claimsOfFile[plan.claims.back().previousPath];
+    }
+    const std::vector<std::string> entries = Platform::ListFolder(folder).value_or(std::vector<std::string>());
+    plan.fileNames = ChooseFileNames(plan.claims, entries, folder, extension_);
+    PlanJobs(plan, which, std::unordered_set<std::string>(entries.begin(), entries.end()));
+    PlanRemovals(plan);
+    return plan;
+}
+
+void ListSequence::PlanJobs(SavePlan& plan, Lists which, const std::unordered_set<std::string>& present)
+{
+    // A file that every list from it leaves can go with its list, moved rather than left.
+    const std::vector<std::string> left =
+        StaleFiles(plan.claims, plan.fileNames, std::vector<bool>(lists_.size(), true), plan.folder, extension_);
+    const std::unordered_set<std::string> movable(left.begin(), left.end());
+    plan.written.assign(lists_.size(), true);
     std::size_t index = 0;
     for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
-        const std::string path = folder + fileNames[index];
+        const std::string& previous = plan.claims[index].previousPath;
+        const std::string path = plan.folder + plan.fileNames[index];
         const PlayList& list = *at->list;
-        const bool named = claims[index].previousPath == path && present.contains(fileNames[index]);
+        const bool named = previous == path && present.contains(plan.fileNames[index]);
         const bool unchanged = list.GetFilePath() == path && list.FileIsCurrent();
         // A list that never had a file loses nothing by waiting for the close.
-        const bool hadFile = !claims[index].previousPath.empty() || files_.contains(list.Serial());
+        const bool hadFile = !previous.empty() || files_.contains(list.Serial());
         const bool waits = which == Lists::Renamed && (named || !hadFile);
-        if (unchanged || waits || (named && !list.ReadWhole())) {
-            written[index] = true;
+        if (unchanged || waits || (named && !list.ReadWhole()))
             continue;
-        }
-        const std::string& previous = claims[index].previousPath;
-        const bool moves = movable.contains(previous) && claimsOfFile[previous] == 1;
-        jobs.push_back({index, Handle(at), at->list, moves ? previous : std::string(), path});
+        const bool moves = movable.contains(previous) && plan.claimsOfFile.at(previous) == 1;
+        plan.jobs.push_back({index, Handle(at), at->list, moves ? previous : std::string(), path});
     }
-    // The files of lists that are gone, unless a list still comes from one or goes to it.
-    std::vector<std::uint64_t> gone;
+}
+
+// The files of lists that are gone, unless a list still comes from one or goes to it.
+void ListSequence::PlanRemovals(SavePlan& plan) const
+{
     std::unordered_set<std::uint64_t> serials;
     for (const ListNode& node : lists_)
         serials.insert(node.list->Serial());
+    std::unordered_set<std::string> chosen;
+    for (const std::string& name : plan.fileNames)
+        chosen.insert(plan.folder + name);
     for (const auto& [serial, file] : files_) {
-        if (!file.empty() && !serials.contains(serial) && !claimsOfFile.contains(file) && !chosen.contains(file))
-            gone.push_back(serial);
+        if (file.empty() || serials.contains(serial) || plan.claimsOfFile.contains(file) || chosen.contains(file))
+            continue;
+        plan.gone.push_back(serial);
+        plan.goneFiles.push_back(file);
     }
-    std::vector<std::string> goneFiles;
-    for (const std::uint64_t serial : gone)
-        goneFiles.push_back(files_[serial]);
+}
 
-    run([&] {
-        for (const std::string& file : goneFiles)
-            Platform::DeleteFile(file);
-        for (FileJob& job : jobs) {
-            RunJob(job);
-            written[job.index] = job.written;
-        }
-        for (const std::string& stale : StaleFiles(claims, fileNames, written, folder, extension_)) {
-            if (!std::any_of(jobs.begin(), jobs.end(), [&](const FileJob& job) { return job.moved && job.from == stale; }))
-                Platform::DeleteFile(stale);
-        }
-    });
+void ListSequence::Carry(SavePlan& plan, std::string_view extension)
+{
+    for (const std::string& file : plan.goneFiles)
+        Platform::DeleteFile(file);
+    for (FileJob& job : plan.jobs) {
+        RunJob(job);
+        plan.written[job.index] = job.written;
+    }
+    const auto movedFrom = [&plan](const std::string& file) {
+        return std::any_of(plan.jobs.begin(), plan.jobs.end(), [&](const FileJob& job) { return job.moved && job.from == file; });
+    };
+    for (const std::string& stale : StaleFiles(plan.claims, plan.fileNames, plan.written, plan.folder, extension)) {
+        if (!movedFrom(stale))
+            Platform::DeleteFile(stale);
+    }
+}
 
+std::vector<ListPtr> ListSequence::Finish(SavePlan& plan)
+{
     std::vector<ListPtr> failed;
-    for (FileJob& job : jobs) {
+    for (FileJob& job : plan.jobs) {
         if (job.moved || job.written)
             files_[job.list->Serial()] = job.to;
         job.list.reset(); // no longer shared with the work, so an edit below copies nothing
@@ -201,9 +231,8 @@ std::vector<ListPtr> ListSequence::WriteFiles(const std::string& folder, Lists w
         // What the file holds is the list's content, which every holder of it shares.
         job.handle.node().list->NoteFileWritten();
     }
-    for (const std::uint64_t serial : gone)
+    for (const std::uint64_t serial : plan.gone)
         files_[serial].clear();
     return failed;
 }
-
 } // namespace VT

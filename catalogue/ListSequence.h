@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace VT {
@@ -73,7 +74,14 @@ protected:
 private:
     ListPtr Handle(ListNodes::iterator at) { return {&lists_, at}; }
     enum class Lists { All, Renamed };
+    struct SavePlan;
     std::vector<ListPtr> WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run);
+    SavePlan Plan(const std::string& folder, Lists which);
+    void PlanJobs(SavePlan& plan, Lists which, const std::unordered_set<std::string>& present);
+    void PlanRemovals(SavePlan& plan) const;
+    // The file work of a plan: it touches no list of the sequence, only their copies in the plan.
+    static void Carry(SavePlan& plan, std::string_view extension);
+    std::vector<ListPtr> Finish(SavePlan& plan);
     // The path of the file that holds the list, as this sequence last knew it; empty for none.
     std::string FileOf(const PlayList& list) const;
 

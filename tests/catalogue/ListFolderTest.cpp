@@ -220,8 +220,9 @@ TEST(ListFolderSave, SavingRenamedListsBringsTheFilesInStepWithTheListsAtOnce)
         EXPECT_EQ(folder.Entries(), c.entries) << c.change;
         EXPECT_EQ(Platform::IdentityOf(folder / "Rock.vtl"), rockFile) << c.change;
         const std::string mixFile = c.entries.front();
-        if (mixFile != "Rock.vtl")
+        if (mixFile != "Rock.vtl") {
             EXPECT_EQ(folder.Read(mixFile), FileOf(mixFile.substr(0, mixFile.size() - 4), ab)) << c.change;
+        }
     }
 }
 
