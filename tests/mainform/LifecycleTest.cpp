@@ -108,9 +108,8 @@ TEST_F(Lifecycle, AListPastTheFileSizeLimitIsNamedAndTheListsAfterItAreSaved)
     Form().Model.AddPlayList(SongList("Big", 100));
     Form().Model.AddPlayList(SongList("Small", 1));
     rlimit unlimited{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &unlimited), 0);
-    rlimit limited = unlimited;
-    limited.rlim_cur = 2000;
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited{2000, unlimited.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
     CloseByUser();
     setrlimit(RLIMIT_FSIZE, &unlimited);

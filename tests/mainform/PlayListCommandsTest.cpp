@@ -67,10 +67,7 @@ TEST_F(PlayListCommands, RenameRenamesTheShownListWhateverRowIsHighlighted)
 // Delete takes the row the user highlighted, by a click or a key, else the shown list's.
 TEST_F(PlayListCommands, DeleteTakesTheRowTheUserHighlightedNeverTheFlashedOne)
 {
-    struct Case {
-        bool flash;
-        Strings left;
-    };
+    struct Case { bool flash; Strings left; };
     for (const Case& c : {Case{true, {"B"}}, Case{false, {"A"}}}) {
         ClickRow(*Form().PlaylistListBox, 0);
         if (c.flash) {
