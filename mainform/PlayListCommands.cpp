@@ -7,7 +7,8 @@
 namespace {
 
 // A renamed list, or one that an undo or redo brought back or renamed, is written at once:
-// on a worker while the window goes on answering, as a large list takes a while.
+// on a worker while the window goes on answering, as a large list takes a while. Called
+// once the window shows the lists as they now are, as it may paint meanwhile.
 void SaveRenamedPlayLists(VT::Manager& model, const std::string& folder)
 {
     if (!folder.empty())
@@ -125,11 +126,11 @@ void TAppForm::RenamePlayList(const std::string& name)
     const std::string unique = MakeUniqueListName(name);
     // Not an undo step of its own: it goes into the next state recorded.
     shown.Edit().SetName(unique);
-    SaveRenamedPlayLists(Model, ViewVars.ProgramFolder);
     PlayListInfos[row].Name = unique;
     UpdatePlayListEntry(row);
     SortPlayLists();
     SelectPlayList(PlayListRow(shown));
+    SaveRenamedPlayLists(Model, ViewVars.ProgramFolder);
 }
 
 void TAppForm::ForgetDeletedPlayList(const VT::ListPtr& list)
@@ -269,7 +270,6 @@ void TAppForm::RestoreHistory(void (VT::Manager::*step)())
     const std::size_t rowsBefore = PlayListInfos.size();
     const std::size_t lastAddToPosition = PositionOf(LastAddToList, Model.GetPlayLists());
     (Model.*step)();
-    SaveRenamedPlayLists(Model, ViewVars.ProgramFolder);
     PickedPlayList = {};
     const std::vector<VT::ListPtr> lists = Model.GetPlayLists();
     FollowLastAddTo(lastAddToPosition, lists);
@@ -277,6 +277,7 @@ void TAppForm::RestoreHistory(void (VT::Manager::*step)())
         ShowNoSelection();
     RebuildPlayListPane(lists);
     RefreshSongView();
+    SaveRenamedPlayLists(Model, ViewVars.ProgramFolder);
 }
 
 // The Add to last target stays only while its place still holds a list of the name its
