@@ -53,11 +53,12 @@ public:
     // it is, and so is one that was not read whole and has not changed since. A list whose
     // file cannot be written keeps its old file; the handles of such lists are returned,
     // and nothing is thrown. A list that is to have a file of another name has its old file
-    // moved there first, and then replaced, so that at every moment it is in one file.
+    // moved there first, and then replaced, so that at every moment it is in one file. The
+    // file that a list gone since (by an undo or redo) was written to is removed.
     std::vector<ListPtr> Save(const std::string& folder, const FileWorkRunner& run = RunHere);
     // The same, at once, for the lists whose files no longer match them: a list renamed,
-    // or brought back by an undo or redo; and the file of a list that is gone is removed.
-    // Lists whose file is named after them, and lists that never had one, are left as they are.
+    // or brought back by an undo or redo. Lists whose file is named after them, and lists
+    // that never had one, are left as they are.
     std::vector<ListPtr> SaveRenamed(const std::string& folder, const FileWorkRunner& run = RunHere);
     // Removes the file that holds the list, unless another list came from it too.
     void DeleteFileOf(ListPtr list);
