@@ -127,6 +127,7 @@ struct ListSequence::SavePlan {
     std::vector<std::string> fileNames;
     std::vector<FileJob> jobs;
     std::vector<bool> written; // by list: its file holds it once the save is done
+    bool filesLeft = false; // some list leaves the file it came from
     std::vector<std::uint64_t> gone; // lists that are gone, whose files go too
     std::vector<std::string> goneFiles;
 };
@@ -136,7 +137,9 @@ struct ListSequence::SavePlan {
 std::vector<ListPtr> ListSequence::WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run)
 {
     SavePlan plan = Plan(folder, which);
-    run([&plan, this] { Carry(plan, extension_); });
+    // Most undo steps leave every file as it is: no worker for them.
+    if (!plan.jobs.empty() || !plan.goneFiles.empty() || plan.filesLeft)
+        run([&plan, this] { Carry(plan, extension_); });
     return Finish(plan);
 }
 
@@ -162,6 +165,7 @@ void ListSequence::PlanJobs(SavePlan& plan, Lists which, const std::unordered_se
     const std::vector<std::string> left =
         StaleFiles(plan.claims, plan.fileNames, std::vector<bool>(lists_.size(), true), plan.folder, extension_);
     const std::unordered_set<std::string> movable(left.begin(), left.end());
+    plan.filesLeft = !left.empty();
     plan.written.assign(lists_.size(), true);
     std::size_t index = 0;
     for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
