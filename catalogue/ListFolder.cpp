@@ -7,7 +7,10 @@
 #include "platform/WholeFile.h"
 
 #include <algorithm>
+#include <memory>
 #include <optional>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace VT {
 
@@ -64,39 +67,180 @@ std::vector<ListPtr> ListSequence::AddAll(std::vector<PlayList> lists)
 
 std::vector<ListPtr> ListSequence::Load(const std::string& folder) { return AddAll(ReadFolder(folder, extension_)); }
 
-std::vector<ListPtr> ListSequence::Save(const std::string& folder)
+std::string ListSequence::FileOf(const PlayList& list) const
 {
-    std::vector<ListFileClaim> claims;
-    claims.reserve(lists_.size());
-    for (const ListNode& node : lists_)
-        claims.push_back({node.list->GetName(), node.list->GetFilePath()});
-    const std::vector<std::string> fileNames =
-        ChooseFileNames(claims, Platform::ListFolder(folder).value_or(std::vector<std::string>()), folder, extension_);
+    const auto known = files_.find(list.Serial());
+    return known != files_.end() ? known->second : list.GetFilePath();
+}
 
-    std::vector<ListPtr> failed;
-    std::vector<bool> written(lists_.size());
+std::vector<ListPtr> ListSequence::Save(const std::string& folder, const FileWorkRunner& run)
+{
+    return WriteFiles(folder, Lists::All, run);
+}
+
+std::vector<ListPtr> ListSequence::SaveRenamed(const std::string& folder, const FileWorkRunner& run)
+{
+    return WriteFiles(folder, Lists::Renamed, run);
+}
+
+void ListSequence::DeleteFileOf(ListPtr list)
+{
+    const std::string path = FileOf(*list);
+    files_[list->Serial()].clear();
+    if (path.empty())
+        return;
+    for (const ListNode& node : lists_) {
+        if (node.list != list.node().list && FileOf(*node.list) == path)
+            return;
+    }
+    Platform::DeleteFile(path);
+}
+
+namespace {
+
+// One list file to write: the list as it stands when the save begins, where it goes, and
+// the file it is moved from first, if any.
+struct FileJob {
+    std::size_t index;
+    ListPtr handle;
+    std::shared_ptr<const PlayList> list;
+    std::string from;
+    std::string to;
+    bool moved = false;
+    bool written = false;
+};
+
+void RunJob(FileJob& job)
+{
+    if (!job.from.empty()) {
+        job.moved = Platform::MoveFile(job.from, job.to);
+        if (!job.moved)
+            return;
+    }
+    const PlayList& list = *job.list;
+    job.written = Platform::ReplaceFile(job.to, [&list](Platform::LineWriter& output) { list.Write(output); });
+}
+
+} // namespace
+
+// What one save does, worked out where the lists live.
+struct ListSequence::SavePlan {
+    std::string folder;
+    std::vector<ListFileClaim> claims;
+    std::unordered_map<std::string, int> claimsOfFile;
+    std::vector<std::string> fileNames;
+    std::vector<FileJob> jobs;
+    std::vector<bool> written; // by list: its file holds it once the save is done
+    bool filesLeft = false; // some list leaves the file it came from
+    std::vector<std::uint64_t> gone; // lists that are gone, whose files go too
+    std::vector<std::string> goneFiles;
+};
+
+// Planned and finished here; only the file work in between may run elsewhere, and it
+// reads nothing but the plan and the lists as they stood when it was planned.
+std::vector<ListPtr> ListSequence::WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run)
+{
+    SavePlan plan = Plan(folder, which);
+    // Most undo steps leave every file as it is: no worker for them.
+    if (!plan.jobs.empty() || !plan.goneFiles.empty() || plan.filesLeft)
+        run([&plan, this] { Carry(plan, extension_); });
+    return Finish(plan);
+}
+
+ListSequence::SavePlan ListSequence::Plan(const std::string& folder, Lists which)
+{
+    SavePlan plan;
+    plan.folder = folder;
+    plan.claims.reserve(lists_.size());
+    for (const ListNode& node : lists_) {
+        plan.claims.push_back({node.list->GetName(), FileOf(*node.list)});
+        ++plan.claimsOfFile[plan.claims.back().previousPath];
+    }
+    const std::vector<std::string> entries = Platform::ListFolder(folder).value_or(std::vector<std::string>());
+    plan.fileNames = ChooseFileNames(plan.claims, entries, folder, extension_);
+    PlanJobs(plan, which, std::unordered_set<std::string>(entries.begin(), entries.end()));
+    PlanRemovals(plan);
+    return plan;
+}
+
+void ListSequence::PlanJobs(SavePlan& plan, Lists which, const std::unordered_set<std::string>& present)
+{
+    // A file that every list from it leaves can go with its list, moved rather than left.
+    const std::vector<std::string> left =
+        StaleFiles(plan.claims, plan.fileNames, std::vector<bool>(lists_.size(), true), plan.folder, extension_);
+    const std::unordered_set<std::string> movable(left.begin(), left.end());
+    plan.filesLeft = !left.empty();
+    plan.written.assign(lists_.size(), true);
     std::size_t index = 0;
     for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
-        const std::string path = folder + fileNames[index];
+        const std::string& previous = plan.claims[index].previousPath;
+        const std::string path = plan.folder + plan.fileNames[index];
         const PlayList& list = *at->list;
-        if (list.GetFilePath() == path && list.FileIsCurrent()) {
-            written[index] = true;
+        const bool named = previous == path && present.contains(plan.fileNames[index]);
+        const bool unchanged = list.GetFilePath() == path && list.FileIsCurrent();
+        // A list that never had a file loses nothing by waiting for the close.
+        const bool hadFile = !previous.empty() || files_.contains(list.Serial());
+        const bool waits = which == Lists::Renamed && (named || !hadFile);
+        if (unchanged || waits || (named && !list.ReadWhole()))
             continue;
-        }
-        written[index] = Platform::ReplaceFile(path, [&list](Platform::LineWriter& output) { list.Write(output); });
-        if (!written[index]) {
-            failed.push_back(Handle(at));
+        const bool moves = movable.contains(previous) && plan.claimsOfFile.at(previous) == 1;
+        plan.jobs.push_back({index, Handle(at), at->list, moves ? previous : std::string(), path});
+    }
+}
+
+// The files of lists that are gone, unless a list still comes from one or goes to it.
+void ListSequence::PlanRemovals(SavePlan& plan) const
+{
+    std::unordered_set<std::uint64_t> serials;
+    for (const ListNode& node : lists_)
+        serials.insert(node.list->Serial());
+    std::unordered_set<std::string> chosen;
+    for (const std::string& name : plan.fileNames)
+        chosen.insert(plan.folder + name);
+    for (const auto& [serial, file] : files_) {
+        if (file.empty() || serials.contains(serial) || plan.claimsOfFile.contains(file) || chosen.contains(file))
+            continue;
+        plan.gone.push_back(serial);
+        plan.goneFiles.push_back(file);
+    }
+}
+
+void ListSequence::Carry(SavePlan& plan, std::string_view extension)
+{
+    for (const std::string& file : plan.goneFiles)
+        Platform::DeleteFile(file);
+    for (FileJob& job : plan.jobs) {
+        RunJob(job);
+        plan.written[job.index] = job.written;
+    }
+    const auto movedFrom = [&plan](const std::string& file) {
+        return std::any_of(plan.jobs.begin(), plan.jobs.end(), [&](const FileJob& job) { return job.moved && job.from == file; });
+    };
+    for (const std::string& stale : StaleFiles(plan.claims, plan.fileNames, plan.written, plan.folder, extension)) {
+        if (!movedFrom(stale))
+            Platform::DeleteFile(stale);
+    }
+}
+
+std::vector<ListPtr> ListSequence::Finish(SavePlan& plan)
+{
+    std::vector<ListPtr> failed;
+    for (FileJob& job : plan.jobs) {
+        if (job.moved || job.written)
+            files_[job.list->Serial()] = job.to;
+        job.list.reset(); // no longer shared with the work, so an edit below copies nothing
+        if (!job.written) {
+            failed.push_back(job.handle);
             continue;
         }
         // Only a changed record unshares a list that an undo state holds too.
-        if (list.GetFilePath() != path)
-            Handle(at).Edit().SetFile(path);
+        if (job.handle->GetFilePath() != job.to)
+            job.handle.Edit().SetFile(job.to);
         // What the file holds is the list's content, which every holder of it shares.
-        at->list->NoteFileWritten();
+        job.handle.node().list->NoteFileWritten();
     }
-    for (const std::string& stale : StaleFiles(claims, fileNames, written, folder, extension_))
-        Platform::DeleteFile(stale);
+    for (const std::uint64_t serial : plan.gone)
+        files_[serial].clear();
     return failed;
 }
-
 } // namespace VT

@@ -1,5 +1,6 @@
 #include "catalogue/ListSequence.h"
 
+#include <atomic>
 #include <iterator>
 
 namespace VT {
@@ -23,6 +24,8 @@ ListSequence& ListSequence::operator=(const ListSequence& other)
 
 ListPtr ListSequence::Add(PlayList list)
 {
+    static std::atomic<std::uint64_t> lastSerial{0};
+    list.serial_ = ++lastSerial;
     lists_.push_back(ListNode{std::make_shared<PlayList>(std::move(list))});
     return Handle(std::prev(lists_.end()));
 }

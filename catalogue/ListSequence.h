@@ -2,8 +2,12 @@
 
 #include "catalogue/ListPtr.h"
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace VT {
@@ -39,12 +43,26 @@ public:
     static std::vector<PlayList> ReadFolder(const std::string& folder, std::string_view extension);
     std::vector<ListPtr> AddAll(std::vector<PlayList> lists);
 
+    // Runs work that touches the file system and no list of the sequence, and returns once
+    // it has ended: here, or on a worker while the caller goes on answering.
+    using FileWorkRunner = std::function<void(const std::function<void()>& work)>;
+    static void RunHere(const std::function<void()>& work) { work(); }
+
     // Writes every list into the folder, each into a file of its own named after it, and
     // then removes the files that lists written elsewhere came from. A list whose file
     // already holds it, unchanged on both sides since it was read or written, is left as
-    // it is. A list whose file cannot be written keeps its old file; the handles of such
-    // lists are returned, and nothing is thrown.
-    std::vector<ListPtr> Save(const std::string& folder);
+    // it is, and so is one that was not read whole and has not changed since. A list whose
+    // file cannot be written keeps its old file; the handles of such lists are returned,
+    // and nothing is thrown. A list that is to have a file of another name has its old file
+    // moved there first, and then replaced, so that at every moment it is in one file. The
+    // file that a list gone since (by an undo or redo) was written to is removed.
+    std::vector<ListPtr> Save(const std::string& folder, const FileWorkRunner& run = RunHere);
+    // The same, at once, for the lists whose files no longer match them: a list renamed,
+    // or brought back by an undo or redo. Lists whose file is named after them, and lists
+    // that never had one, are left as they are.
+    std::vector<ListPtr> SaveRenamed(const std::string& folder, const FileWorkRunner& run = RunHere);
+    // Removes the file that holds the list, unless another list came from it too.
+    void DeleteFileOf(ListPtr list);
 
 protected:
     explicit ListSequence(std::string_view extension) : extension_(extension) {}
@@ -57,8 +75,22 @@ protected:
 
 private:
     ListPtr Handle(ListNodes::iterator at) { return {&lists_, at}; }
+    enum class Lists { All, Renamed };
+    struct SavePlan;
+    std::vector<ListPtr> WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run);
+    SavePlan Plan(const std::string& folder, Lists which);
+    void PlanJobs(SavePlan& plan, Lists which, const std::unordered_set<std::string>& present);
+    void PlanRemovals(SavePlan& plan) const;
+    // The file work of a plan: it touches no list of the sequence, only their copies in the plan.
+    static void Carry(SavePlan& plan, std::string_view extension);
+    std::vector<ListPtr> Finish(SavePlan& plan);
+    // The path of the file that holds the list, as this sequence last knew it; empty for none.
+    std::string FileOf(const PlayList& list) const;
 
     ListNodes lists_;
+    // By serial, the file each list was last written or moved to, or none once it was
+    // removed: an undo state's version of a list names the file the list had back then.
+    std::unordered_map<std::uint64_t, std::string> files_;
     ListPtr current_;
     std::string_view extension_; // in small letters, e.g. ".vtl"
 };

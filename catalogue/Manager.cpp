@@ -185,4 +185,17 @@ std::vector<ListPtr> Manager::SaveSources(const std::string& folder) { return so
 
 std::vector<ListPtr> Manager::SavePlayLists(const std::string& folder) { return playLists_.Save(folder); }
 
+std::vector<ListPtr> Manager::SaveRenamedPlayLists(const std::string& folder, const ListSequence::FileWorkRunner& run)
+{
+    return playLists_.SaveRenamed(folder, run);
+}
+
+void Manager::DeleteFileOf(ListPtr list)
+{
+    if (playLists_.IndexOf(list) < playLists_.Size())
+        playLists_.DeleteFileOf(list);
+    else
+        sources_.DeleteFileOf(list);
+}
+
 } // namespace VT

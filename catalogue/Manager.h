@@ -86,6 +86,12 @@ public:
     // Both return the lists whose files could not be written; nothing is thrown.
     std::vector<ListPtr> SaveSources(const std::string& folder);
     std::vector<ListPtr> SavePlayLists(const std::string& folder);
+    // Writes at once the play lists whose files no longer match them, after a rename, an
+    // undo or a redo, and removes the files of play lists that are gone (ListSequence::SaveRenamed).
+    std::vector<ListPtr> SaveRenamedPlayLists(const std::string& folder,
+                                              const ListSequence::FileWorkRunner& run = ListSequence::RunHere);
+    // Removes the file of a source or play list that is about to be removed.
+    void DeleteFileOf(ListPtr list);
 
     // The undo bracket around every play-list edit.
     void EnsureUndoBase();

@@ -64,13 +64,27 @@ public:
 
     // Notes that the list's file holds exactly this list, as the file stands now.
     void NoteFileWritten();
-    // Notes that the list is about to change, so its file no longer holds it.
-    void ForgetFile() { fileState_.identity.reset(); }
+    // Notes that the list is about to change, so its file no longer holds it; a changed
+    // list is written as any other, also one that was not read whole.
+    void ForgetFile()
+    {
+        fileState_.identity.reset();
+        readWhole_ = true;
+    }
     // True when the list's file still holds exactly what Write would put there: the list
     // was read from it or written to it and has not changed since, nor has the file.
     bool FileIsCurrent() const;
+    // False after Read dropped a damaged record or found the file ending before its end
+    // line: the list then holds less than its file, and is not written back unless changed.
+    bool ReadWhole() const { return readWhole_; }
+
+    // The same number for the list, its copies and the undo states' versions of it, so
+    // that the list is known through renames and restores; 0 until a manager holds it.
+    std::uint64_t Serial() const { return serial_; }
 
 private:
+    friend class ListSequence;
+
     // One flag per entry, set for the positions given; throws not_in_range for one outside.
     std::vector<bool> Marked(const std::vector<std::size_t>& positions) const;
 
@@ -95,6 +109,8 @@ private:
     std::string filePath_;
     std::string extension_;
     FileState fileState_;
+    bool readWhole_ = true;
+    std::uint64_t serial_ = 0;
 };
 
 } // namespace VT

@@ -20,7 +20,7 @@ constexpr std::string_view FileEnd = "END VTFILE";
 std::string_view HeaderLine(Platform::LineReader& input)
 {
     const auto line = input.Next();
-    if (!line)
+    if (!line || line->overlong)
         throw bad_playlist();
     return line->text;
 }
@@ -46,7 +46,7 @@ void ReserveForCount(std::vector<Song>& songs, const std::string& countLine, std
 void PlayList::Read(Platform::LineReader& input, const std::string& path)
 {
     const auto first = input.Next();
-    if (!first || !first->terminated)
+    if (!first || !first->terminated || first->overlong)
         throw invalid_file();
     if (first->text != FileStart)
         throw bad_playlist();
@@ -55,21 +55,30 @@ void PlayList::Read(Platform::LineReader& input, const std::string& path)
     ExpectKeyword(input, CountMark);
     // A missing count line reads as no count; the file then simply holds no songs.
     const auto countLine = input.Next();
-    const std::string count(countLine ? countLine->text : std::string_view());
+    const std::string count(countLine && !countLine->overlong ? countLine->text : std::string_view());
     ReserveForCount(songs, count, input.Remaining());
 
     // Whether writing the list back would give the file byte for byte: nothing was
     // passed over or dropped, and the count and the end stand as Write puts them.
     bool asWritten = true;
+    bool dropped = false;
     bool ended = false;
     for (auto line = input.Next(); line; line = input.Next()) {
-        if (line->text == SongStart) {
+        if (line->overlong) {
+            dropped = true;
+            asWritten = false;
+        } else if (line->text == SongStart) {
             // Read in place: a list of many songs is read without moving each one.
+            // A record with a line too long to read is damaged too.
+            const std::size_t overlong = input.OverlongLines();
             try {
                 songs.emplace_back().Read(input);
+                if (input.OverlongLines() != overlong)
+                    throw bad_tag();
             } catch (const bad_tag&) {
                 // A broken record is dropped; reading resumes after the lines it took.
                 songs.pop_back();
+                dropped = true;
                 asWritten = false;
             }
         } else if (line->text == FileEnd) {
@@ -80,6 +89,7 @@ void PlayList::Read(Platform::LineReader& input, const std::string& path)
         }
     }
     SetFile(path);
+    readWhole_ = ended && !dropped;
     if (asWritten && ended && input.Remaining() == 0 && input.OnlyLineEnds() && count == std::to_string(songs.size()))
         fileState_.identity = input.Identity();
 }

@@ -4,6 +4,7 @@
 #include "framework/TApplication.h"
 #include "framework/WhileAnswering.h"
 #include "mainform/ProgramFolder.h"
+#include "platform/WholeFile.h"
 
 void TAppForm::UseProgramFolder(std::string folder)
 {
@@ -26,6 +27,7 @@ void TAppForm::FormActivate()
     Application->SetHintPause(400);
     Application->SetHintShortPause(0);
     Application->SetHintHidePause(10000);
+    Platform::IgnoreFileSizeSignal();
     if (!programFolderGiven_)
         ViewVars.ProgramFolder = FolderOf(Application->ExeName());
     ShowNoSelection();
@@ -71,20 +73,30 @@ void TAppForm::FormClose(TCloseAction&)
 {
     SaveOptions();
     Hide();
-    RunWhileAnswering([this] {
-        SavePlayLists();
-        SaveSources();
+    std::vector<VT::ListPtr> failed;
+    RunWhileAnswering([this, &failed] {
+        failed = SavePlayLists();
+        for (const VT::ListPtr& source : SaveSources())
+            failed.push_back(source);
     });
+    if (failed.empty())
+        return;
+    std::string names;
+    for (const VT::ListPtr& list : failed)
+        names += (names.empty() ? "" : ", ") + list->GetName();
+    Application->MessageBox("The changes to these lists could not be saved: " + names + ".");
 }
 
-void TAppForm::SavePlayLists()
+std::vector<VT::ListPtr> TAppForm::SavePlayLists()
 {
-    if (!ViewVars.ProgramFolder.empty())
-        Model.SavePlayLists(ViewVars.ProgramFolder);
+    if (ViewVars.ProgramFolder.empty())
+        return {};
+    return Model.SavePlayLists(ViewVars.ProgramFolder);
 }
 
-void TAppForm::SaveSources()
+std::vector<VT::ListPtr> TAppForm::SaveSources()
 {
-    if (!ViewVars.ProgramFolder.empty())
-        Model.SaveSources(ViewVars.ProgramFolder);
+    if (ViewVars.ProgramFolder.empty())
+        return {};
+    return Model.SaveSources(ViewVars.ProgramFolder);
 }

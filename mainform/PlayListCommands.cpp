@@ -2,16 +2,17 @@
 
 #include "dialogs/Unit4.h"
 #include "dialogs/namelistform.h"
-#include "platform/WholeFile.h"
+#include "framework/WhileAnswering.h"
 
 namespace {
 
-// A list made in this run has no file yet, and a file that cannot go is passed over: the
-// list is written under its name when the window closes.
-void DeleteListFile(const VT::PlayList& list)
+// A renamed list, or one that an undo or redo brought back or renamed, is written at once:
+// on a worker while the window goes on answering, as a large list takes a while. Called
+// once the window shows the lists as they now are, as it may paint meanwhile.
+void SaveRenamedPlayLists(VT::Manager& model, const std::string& folder)
 {
-    if (!list.GetFilePath().empty())
-        Platform::DeleteFile(list.GetFilePath());
+    if (!folder.empty())
+        model.SaveRenamedPlayLists(folder, RunWhileAnswering);
 }
 
 bool MovesHighlight(TKey key)
@@ -126,13 +127,13 @@ void TAppForm::RenamePlayList(const std::string& name)
         return;
     const VT::ListPtr shown = PlayListInfos[row].Handle;
     const std::string unique = MakeUniqueListName(name);
-    DeleteListFile(*shown);
     // Not an undo step of its own: it goes into the next state recorded.
     shown.Edit().SetName(unique);
     PlayListInfos[row].Name = unique;
     UpdatePlayListEntry(row);
     SortPlayLists();
     SelectPlayList(PlayListRow(shown));
+    SaveRenamedPlayLists(Model, ViewVars.ProgramFolder);
 }
 
 void TAppForm::ForgetDeletedPlayList(const VT::ListPtr& list)
@@ -156,7 +157,7 @@ void TAppForm::DeleteList(Pane pane, std::int32_t row)
     if (row < 0 || row >= box.Items().Count())
         return;
     const VT::ListPtr list = infos[row].Handle;
-    DeleteListFile(*list);
+    Model.DeleteFileOf(list);
     infos.erase(infos.begin() + row);
     box.Items().Delete(row);
     if (pane == Pane::Sources) {
@@ -279,6 +280,7 @@ void TAppForm::RestoreHistory(void (VT::Manager::*step)())
         ShowNoSelection();
     RebuildPlayListPane(lists);
     RefreshSongView();
+    SaveRenamedPlayLists(Model, ViewVars.ProgramFolder);
 }
 
 // The Add to last target stays only while its place still holds a list of the name its

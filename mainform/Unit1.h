@@ -62,8 +62,9 @@ public:
     // ReadPlayListFiles); nothing stands for a program folder that could not be listed.
     void LoadSources(std::optional<std::vector<VT::PlayList>> read);
     void LoadPlayLists(std::optional<std::vector<VT::PlayList>> read);
-    void SavePlayLists();
-    void SaveSources();
+    // Both return the lists that could not be saved.
+    std::vector<VT::ListPtr> SavePlayLists();
+    std::vector<VT::ListPtr> SaveSources();
     // Points the window at a program folder other than the executable's (tests do); the
     // first activation then keeps it.
     void UseProgramFolder(std::string folder);

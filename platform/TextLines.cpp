@@ -50,10 +50,12 @@ bool LineReader::Refill()
 std::optional<LineReader::Line> LineReader::NextAfterRefill()
 {
     const char* feed = nullptr;
-    while (feed == nullptr && Refill())
+    while (feed == nullptr && rest_.size() <= LongestLine && Refill())
         feed = FindLineFeed();
     if (rest_.empty())
         return std::nullopt;
+    if (feed == nullptr && rest_.size() > LongestLine)
+        return PassOverLongLine();
     if (feed == nullptr) {
         onlyLineEnds_ = false;
         const Line last{rest_, false};
@@ -61,6 +63,25 @@ std::optional<LineReader::Line> LineReader::NextAfterRefill()
         return last;
     }
     return TakeLine(feed);
+}
+
+LineReader::Line LineReader::PassOver(std::size_t length, bool terminated)
+{
+    rest_.remove_prefix(length);
+    onlyLineEnds_ = false;
+    ++overlongLines_;
+    return Line{{}, terminated, true};
+}
+
+LineReader::Line LineReader::PassOverLongLine()
+{
+    for (;;) {
+        if (const char* feed = FindLineFeed())
+            return PassOver(static_cast<std::size_t>(feed - rest_.data()) + 1, true);
+        rest_ = {};
+        if (!Refill())
+            return PassOver(0, false);
+    }
 }
 
 void LineWriter::HandOn()

@@ -30,9 +30,13 @@ public:
     struct Line {
         std::string_view text; // valid until the next call of Next
         bool terminated = true; // false for a last line that the text ends without a line feed
+        bool overlong = false; // a line longer than LongestLine: its text is left empty
     };
 
     static constexpr std::size_t DefaultBlock = 1 << 20;
+    // No line longer than this is ever held whole: its bytes are passed over, so that one
+    // huge line costs no more memory than a block.
+    static constexpr std::size_t LongestLine = 1 << 20;
 
     LineReader() = default;
     explicit LineReader(std::string_view text) : rest_(text) {}
@@ -55,6 +59,9 @@ public:
     // The bytes not yet read, those still in the file included.
     std::size_t Remaining() const { return rest_.size() + unread_; }
 
+    // How many lines so far were longer than LongestLine.
+    std::size_t OverlongLines() const { return overlongLines_; }
+
     // True once reading the file failed; the lines given before are then all there are.
     bool Failed() const { return failed_; }
 
@@ -75,6 +82,8 @@ private:
     Line TakeLine(const char* feed)
     {
         const std::size_t length = static_cast<std::size_t>(feed - rest_.data());
+        if (length > LongestLine)
+            return PassOver(length + 1, true);
         std::string_view text = rest_.substr(0, length);
         rest_.remove_prefix(length + 1);
         if (!text.empty() && text.back() == '\r')
@@ -86,12 +95,18 @@ private:
 
     std::optional<Line> NextAfterRefill();
     bool Refill();
+    // Drops `length` bytes of a line too long to keep, the line feed among them when it
+    // is `terminated`.
+    Line PassOver(std::size_t length, bool terminated);
+    // Passes over the rest of a line too long to keep, up to and with its line feed.
+    Line PassOverLongLine();
 
     std::string_view rest_;
     std::string buffer_;
     File file_;
     std::size_t unread_ = 0;
     std::optional<FileIdentity> identity_;
+    std::size_t overlongLines_ = 0;
     bool failed_ = false;
     bool onlyLineEnds_ = true;
 };

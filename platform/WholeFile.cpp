@@ -8,12 +8,15 @@
 #include "platform/TextLines.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <random>
 #include <system_error>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -57,25 +60,65 @@ bool CloseWritten(File file, bool written)
     return std::fclose(file.release()) == 0 && written;
 }
 
+// The file a save replaces: the one a symbolic link points to, so that the link stays a
+// link. A link that leads nowhere is replaced itself.
+std::string FileToReplace(const std::string& path)
+{
+    std::error_code error;
+    if (!std::filesystem::is_symlink(path, error))
+        return path;
+    const std::filesystem::path target = std::filesystem::canonical(path, error);
+    return error ? path : target.string();
+}
+
+// The permission bits the replacement takes over, 0 for a new file, which keeps the
+// defaults; nothing for a file that must not be replaced: one that nobody may write is
+// one the user keeps as it is.
+std::optional<mode_t> KeptPermissions(const std::string& path)
+{
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0)
+        return errno == ENOENT ? std::optional<mode_t>(0) : std::nullopt;
+    const mode_t permissions = status.st_mode & 07777;
+    if ((permissions & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+        return std::nullopt;
+    return permissions;
+}
+
+// A rename is kept across a crash only once the folder's entry has reached the disk.
+void SyncFolderOf(const std::string& path)
+{
+    const std::size_t separator = LastSeparator(path, 0, path.size());
+    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator + 1);
+    const Descriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (descriptor)
+        ::fsync(descriptor.Get());
+}
+
 // Every whole file goes through here: `fill` writes the temporary file and tells whether
-// every write succeeded; only then does the temporary file take the place of `path`.
+// every write succeeded; only then, with its content on the disk, does the temporary file
+// take the place of the file at `path`.
 template <typename Fill>
 bool ReplaceThrough(const std::string& path, Fill fill)
 {
     if (!CanNameFile(path))
         return false;
+    const std::string target = FileToReplace(path);
+    const std::optional<mode_t> permissions = KeptPermissions(target);
+    if (!permissions)
+        return false;
     std::string temporary;
-    File file = CreateTemporary(path, temporary);
+    File file = CreateTemporary(target, temporary);
     if (!file)
         return false;
     // The content comes in large pieces already; a stream buffer would only copy them.
     std::setvbuf(file.get(), nullptr, _IONBF, 0);
-    const bool filled = fill(file.get());
-    if (CloseWritten(std::move(file), filled)) {
-        std::error_code error;
-        std::filesystem::rename(temporary, path, error);
-        if (!error)
-            return true;
+    bool filled = fill(file.get());
+    filled = filled && (*permissions == 0 || ::fchmod(fileno(file.get()), *permissions) == 0);
+    filled = filled && ::fsync(fileno(file.get())) == 0;
+    if (CloseWritten(std::move(file), filled) && ::rename(temporary.c_str(), target.c_str()) == 0) {
+        SyncFolderOf(target);
+        return true;
     }
     DeleteFile(temporary);
     return false;
@@ -160,6 +203,24 @@ std::optional<FileIdentity> IdentityOf(std::FILE* file)
         return std::nullopt;
     return IdentityOf(status);
 }
+
+bool MoveFile(const std::string& from, const std::string& to)
+{
+    if (!CanNameFile(from) || !CanNameFile(to))
+        return false;
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        SyncFolderOf(to);
+        return true;
+    }
+    // A file system that cannot refuse to replace: then only where nothing stands.
+    struct stat status {};
+    if ((errno != EINVAL && errno != ENOSYS) || ::lstat(to.c_str(), &status) == 0 || ::rename(from.c_str(), to.c_str()) != 0)
+        return false;
+    SyncFolderOf(to);
+    return true;
+}
+
+void IgnoreFileSizeSignal() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool DeleteFile(const std::string& path)
 {

@@ -3,6 +3,7 @@
 #include "catalogue/PlayListManager.h"
 #include "catalogue/SourceManager.h"
 #include "platform/FolderListing.h"
+#include "platform/TextLines.h"
 #include "platform/WholeFile.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -43,6 +45,14 @@ Strings Loaded(const TempFolder& folder)
             loaded.back() += " " + title;
     }
     return Sorted(loaded);
+}
+
+std::string Repeated(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
 }
 
 // One run of the program: a fresh start loads the play lists and its close saves them.
@@ -130,13 +140,85 @@ TEST(ListFolderSave, ListsInEachOthersFilesSurviveAFailedWriteAndEveryRun)
             std::exit(static_cast<int>(lists.Save(folder.Path()).size()));
         },
         testing::ExitedWithCode(1), "");
-    std::string b = "B";
-    for (int song = 0; song < 100; ++song)
-        b += " b";
+    const std::string b = "B" + Repeated(" b", 100);
     for (int run = 0; run <= 3; ++run) {
         EXPECT_EQ(Loaded(folder), (Strings{"A a", b})) << run;
         EXPECT_EQ(folder.Entries().size(), 2U) << run;
         StartAndClose(folder);
+    }
+}
+
+// Renamed lists are moved to their new files before they are written: wherever a save is
+// killed, each list stays in one file, under its old name or its new one, and the file of
+// another list that holds a new name already is never replaced.
+TEST(ListFolderSave, AKilledSaveOfRenamedListsLeavesEachListInOneFile)
+{
+    const std::string other = FileOf("B2", {Titled("z")});
+    const std::string b = Repeated(" b", 100);
+    for (const std::size_t limit : {100U, 2000U, 100000U}) {
+        TempFolder folder;
+        folder.Write("A.vtl", FileOf("A", {Titled("a")}));
+        folder.Write("B.vtl", FileOf("B", std::vector<VT::Song>(100, Titled("b"))));
+        folder.Write("B2.vtl", other);
+        EXPECT_EXIT(
+            {
+                TestSupport::LimitFileSize(limit, true);
+                PlayListManager lists;
+                for (const ListPtr& list : lists.Load(folder.Path())) {
+                    if (list->GetName() != "B2")
+                        list.Edit().SetName(list->GetName() + "2");
+                }
+                std::exit(static_cast<int>(lists.Save(folder.Path()).size()));
+            },
+            [](int) { return true; }, "");
+        Strings loaded = Loaded(folder);
+        ASSERT_EQ(loaded.size(), 3U) << limit;
+        EXPECT_TRUE(loaded[0] == "A a" || loaded[0] == "A2 a") << loaded[0];
+        EXPECT_TRUE(loaded[1] == "B" + b || loaded[1] == "B2" + b) << loaded[1];
+        EXPECT_EQ(loaded[2], "B2 z");
+        EXPECT_EQ(folder.Read("B2.vtl"), other);
+    }
+}
+
+// A rename, and an undo or redo that brings a list back, takes it away or renames it,
+// reaches the files at once; an edit waits for the close.
+TEST(ListFolderSave, SavingRenamedListsBringsTheFilesInStepWithTheListsAtOnce)
+{
+    const std::vector<VT::Song> ab = {Titled("a"), Titled("b")};
+    const auto mix = [](VT::Manager& model) { return model.GetPlayLists().at(0); };
+    const auto rock = [](VT::Manager& model) { return model.GetPlayLists().at(1); };
+    const auto rename = [&](VT::Manager& model) { mix(model).Edit().SetName("Party"); };
+    const auto remove = [&](VT::Manager& model) {
+        model.DeleteFileOf(mix(model));
+        model.RemovePlayList(mix(model));
+    };
+    struct Case { const char* change; std::vector<std::function<void(VT::Manager&)>> steps; Strings entries; };
+    const Case cases[] = {
+        {"an edit", {[&](VT::Manager& model) { model.AddSongs({Titled("c")}, mix(model)); }}, {"Mix.vtl", "Rock.vtl"}},
+        {"a rename", {rename}, {"Party.vtl", "Rock.vtl"}},
+        {"a rename undone",
+         {rename, [&](VT::Manager& model) { model.AddSongs({Titled("c")}, rock(model)); }, &VT::Manager::Undo},
+         {"Mix.vtl", "Rock.vtl"}},
+        {"a delete", {remove}, {"Rock.vtl"}},
+        {"a delete undone", {remove, &VT::Manager::Undo}, {"Mix.vtl", "Rock.vtl"}},
+        {"a delete redone", {remove, &VT::Manager::Undo, &VT::Manager::Redo}, {"Rock.vtl"}},
+    };
+    for (const Case& c : cases) {
+        TempFolder folder;
+        folder.Write("Mix.vtl", FileOf("Mix", ab));
+        folder.Write("Rock.vtl", FileOf("Rock", {Titled("r")}));
+        const auto rockFile = Platform::IdentityOf(folder / "Rock.vtl");
+        VT::Manager model;
+        model.LoadPlayLists(folder.Path());
+        for (const auto& step : c.steps) {
+            step(model);
+            EXPECT_TRUE(model.SaveRenamedPlayLists(folder.Path()).empty()) << c.change;
+        }
+        EXPECT_EQ(folder.Entries(), c.entries) << c.change;
+        EXPECT_EQ(Platform::IdentityOf(folder / "Rock.vtl"), rockFile) << c.change;
+        const std::string& mixFile = c.entries.front();
+        EXPECT_TRUE(mixFile == "Rock.vtl" || folder.Read(mixFile) == FileOf(mixFile.substr(0, mixFile.size() - 4), ab))
+            << c.change;
     }
 }
 
@@ -241,19 +323,10 @@ TEST(ListFolderSave, WritesEveryListThatChangedSinceItsFileWasReadOrWrittenAndNo
         {"renamed", [&](VT::Manager& model, const TempFolder&) { mix(model).Edit().SetName("Party"); }, "Party.vtl",
          FileOf("Party", ab)},
         {"undone after a save",
-         [&](VT::Manager& model, const TempFolder& folder) {
-             add(model);
-             save(model, folder);
-             model.Undo();
-         },
+         [&](VT::Manager& model, const TempFolder& folder) { add(model), save(model, folder), model.Undo(); },
          "Mix.vtl", FileOf("Mix", ab)},
         {"redone after a save",
-         [&](VT::Manager& model, const TempFolder& folder) {
-             add(model);
-             model.Undo();
-             save(model, folder);
-             model.Redo();
-         },
+         [&](VT::Manager& model, const TempFolder& folder) { add(model), model.Undo(), save(model, folder), model.Redo(); },
          "Mix.vtl", FileOf("Mix", abc)},
         {"its file changed by another program",
          [](VT::Manager&, const TempFolder& folder) { folder.Write("Mix.vtl", FileOf("Mix", {Titled("x"), Titled("y")})); },
@@ -266,9 +339,7 @@ TEST(ListFolderSave, WritesEveryListThatChangedSinceItsFileWasReadOrWrittenAndNo
          FileOf("Jazz", {cleared, Titled("b")})},
         {"a source edited again after a save",
          [&](VT::Manager& model, const TempFolder& folder) {
-             jazz(model).Edit().songs[1].Clear();
-             model.SaveSources(folder.Path());
-             jazz(model).Edit().songs[0].Clear();
+             jazz(model).Edit().songs[1].Clear(), model.SaveSources(folder.Path()), jazz(model).Edit().songs[0].Clear();
          },
          "Jazz.vts", FileOf("Jazz", {cleared, clearedB})},
     };
@@ -291,40 +362,43 @@ TEST(ListFolderSave, WritesEveryListThatChangedSinceItsFileWasReadOrWrittenAndNo
     }
 }
 
-std::string Repeated(const std::string& text, int times)
-{
-    std::string repeated;
-    for (int i = 0; i < times; ++i)
-        repeated += text;
-    return repeated;
-}
-
-// Only a file exactly as the list would be written is left alone after a load.
+// Only a file exactly as the list would be written is left alone after a load, and one
+// that the reader could not read whole, until its list changes.
 TEST(ListFolderSave, RewritesAFileThatWouldNotComeOutTheSame)
 {
     const std::string canonical = FileOf("Mix", {Titled("a"), Titled("b")});
     const std::string a = FileOf("Mix", {Titled("a")});
     const std::string records = canonical.substr(canonical.find("SONG"));
     const std::string header = canonical.substr(0, canonical.find("SONG"));
+    const std::string unended = canonical.substr(0, canonical.size() - 12);
     std::string bare = canonical;
     std::erase(bare, '\r');
-    struct Case { const char* what; std::string file, name; };
+    std::string tooLong = FileOf("Mix", {Titled(std::string(Platform::LineReader::LongestLine + 1, 'x'))});
+    tooLong = header + tooLong.substr(tooLong.find("SONG"), tooLong.size() - tooLong.find("SONG") - 12) + records;
+    struct Case { const char* what; std::string file, name; bool whole = true; };
     const Case cases[] = {
         {"read from another file", canonical, "Other.vtl"},
         {"bare line feeds", bare, "Mix.vtl"},
         {"a count that differs", a.substr(0, a.find("SONG")) + records, "Mix.vtl"},
         {"a count with a leading zero", header.substr(0, header.size() - 3) + "02\r\n" + records, "Mix.vtl"},
         {"bytes after the end", canonical + "x", "Mix.vtl"},
-        {"no end line", canonical.substr(0, canonical.size() - 12), "Mix.vtl"},
         {"an end line without line end", canonical.substr(0, canonical.size() - 2), "Mix.vtl"},
         {"a line between records", header + "stray\r\n" + records, "Mix.vtl"},
-        {"a broken record", canonical.substr(0, canonical.size() - 12) + "SONG\r\n" + Repeated("x\r\n", 9) + "END\r\nEND VTFILE\r\n", "Mix.vtl"},
+        {"no end line", unended, "Mix.vtl", false},
+        {"a broken record", unended + "SONG\r\n" + Repeated("x\r\n", 9) + "END\r\nEND VTFILE\r\n", "Mix.vtl", false},
+        {"a line too long to read", tooLong, "Mix.vtl", false},
     };
     for (const Case& c : cases) {
         TempFolder folder;
         folder.Write(c.name, c.file);
         StartAndClose(folder);
         EXPECT_EQ(folder.Entries(), (Strings{"Mix.vtl"})) << c.what;
+        EXPECT_EQ(folder.Read("Mix.vtl"), c.whole ? canonical : c.file) << c.what;
+        if (c.whole)
+            continue;
+        PlayListManager lists;
+        lists.Load(folder.Path()).at(0).Edit().SortByField(VT::TitleField, 1);
+        lists.Save(folder.Path());
         EXPECT_EQ(folder.Read("Mix.vtl"), canonical) << c.what;
     }
 }

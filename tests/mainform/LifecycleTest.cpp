@@ -5,7 +5,11 @@
 #include "platform/FolderLock.h"
 #include "platform/Separator.h"
 
+#include <csignal>
 #include <filesystem>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -92,6 +96,39 @@ TEST_F(Lifecycle, ClosingBeforeTheOptionsWereReadSavesTheListsAndLeavesTheOption
     EXPECT_EQ(Folder().Read("Jazz.vts"), jazz);
     EXPECT_EQ(Folder().Read("Party.vtl"), party);
     EXPECT_EQ(Folder().Read("options.opt"), options);
+}
+
+// Lists that are saved are not named; a file that nobody may write is not replaced.
+TEST_F(Lifecycle, ClosingNamesTheListsThatCouldNotBeSaved)
+{
+    WriteList(SongList("Jazz", 2), ".vts");
+    WriteList(SongList("Rock", 2), ".vtl");
+    ASSERT_EQ(chmod((Folder() / "Jazz.vts").c_str(), 0444) | chmod((Folder() / "Rock.vtl").c_str(), 0444), 0);
+    StartAndLoad();
+    for (const VT::ListPtr& list : {Form().Model.GetSources().at(0), Form().Model.GetPlayLists().at(0)})
+        list.Edit().SortByField(VT::TitleField, -1);
+    Form().Model.AddPlayList(SongList("Party", 1));
+    CloseByUser();
+    EXPECT_EQ(Messages(), (Strings{"The changes to these lists could not be saved: Rock, Jazz."}));
+    EXPECT_EQ(Folder().Entries(), (Strings{"Jazz.vts", "Party.vtl", "Rock.vtl", "options.opt"}));
+}
+
+// A file-size limit fails the write of one list instead of ending the program mid-save:
+// were its signal not ignored, it would end this test program.
+TEST_F(Lifecycle, AListPastTheFileSizeLimitIsNamedAndTheListsAfterItAreSaved)
+{
+    std::signal(SIGXFSZ, SIG_DFL);
+    StartAndLoad();
+    Form().Model.AddPlayList(SongList("Big", 100));
+    Form().Model.AddPlayList(SongList("Small", 1));
+    rlimit unlimited{};
+    getrlimit(RLIMIT_FSIZE, &unlimited);
+    const rlimit limited{2000, unlimited.rlim_max};
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    CloseByUser();
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    EXPECT_EQ(Messages(), (Strings{"The changes to these lists could not be saved: Big."}));
+    EXPECT_TRUE(Folder().Exists("Small.vtl"));
 }
 
 } // namespace

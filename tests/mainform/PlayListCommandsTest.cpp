@@ -39,7 +39,7 @@ TEST_F(PlayListCommands, AddingAppendsTheRowsInOrderAndFlashesTheRowOnceLeavingN
 }
 
 // The shown list is found by its handle, whatever row the flash highlights or where a
-// re-sort moved it; its old file goes, unless the name stays.
+// re-sort moved it; its file moves to the new name at once, unless the name stays.
 TEST_F(PlayListCommands, RenameRenamesTheShownListWhateverRowIsHighlighted)
 {
     VT::PlayList withFile = SongList("F", 0);
@@ -52,18 +52,22 @@ TEST_F(PlayListCommands, RenameRenamesTheShownListWhateverRowIsHighlighted)
     Form().RenamePlayList("F");
     EXPECT_TRUE(Folder().Exists("F.vtl"));
     Form().RenamePlayList("Z");
-    EXPECT_FALSE(Folder().Exists("F.vtl"));
+    EXPECT_EQ(Folder().Entries(), (Strings{"Z.vtl"}));
     EXPECT_EQ(Rows(*Form().PlaylistListBox), (Strings{"0 (0)", "A (0)", "B (0)", "Z (0)"}));
     EXPECT_EQ(Form().PlaylistListBox->ItemIndex(), 3);
+    // An undo brings the list back at once, under the name of the state it returns to.
+    Form().DeletePlayList(3);
+    EXPECT_TRUE(Folder().Entries().empty());
+    Form().Undo();
+    EXPECT_EQ(Folder().Entries(), (Strings{"F.vtl"}));
+    Form().Redo();
+    EXPECT_TRUE(Folder().Entries().empty());
 }
 
 // Delete takes the row the user highlighted, by a click or a key, else the shown list's.
 TEST_F(PlayListCommands, DeleteTakesTheRowTheUserHighlightedNeverTheFlashedOne)
 {
-    struct Case {
-        bool flash;
-        Strings left;
-    };
+    struct Case { bool flash; Strings left; };
     for (const Case& c : {Case{true, {"B"}}, Case{false, {"A"}}}) {
         ClickRow(*Form().PlaylistListBox, 0);
         if (c.flash) {

@@ -8,7 +8,10 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
+#include <tuple>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -54,6 +57,28 @@ TEST(LineReader, ReadsAFileInBlocksLikeTheWholeTextAndCountsWhatIsLeft)
             EXPECT_EQ(reader.Remaining(), 0U);
             EXPECT_FALSE(reader.Failed());
         }
+    }
+}
+
+// A line longer than the limit comes as an empty line marked overlong, never held whole.
+TEST(LineReader, PassesOverALineTooLongToHoldAndReadsOn)
+{
+    const std::size_t longest = Platform::LineReader::LongestLine;
+    const std::string text = "a\n" + std::string(longest, 'k') + "\n" + std::string(longest + 1, 'x') + "\r\nb\n"
+                             + std::string(3 * longest, 'y');
+    using Shape = std::tuple<std::size_t, bool, bool>; // length, overlong, terminated
+    const std::vector<Shape> expected{{1, false, true}, {longest, false, true}, {0, true, true}, {1, false, true},
+                                      {0, true, false}};
+    TempFolder folder;
+    folder.Write("f.txt", text);
+    for (std::size_t block : {std::size_t{0}, std::size_t{4096}, Platform::LineReader::DefaultBlock}) {
+        Platform::LineReader reader(text);
+        ASSERT_TRUE(block == 0 || reader.OpenFile(folder / "f.txt", block));
+        std::vector<Shape> shapes;
+        while (auto line = reader.Next())
+            shapes.emplace_back(line->text.size(), line->overlong, line->terminated);
+        EXPECT_EQ(shapes, expected) << block;
+        EXPECT_EQ(reader.OverlongLines(), 2U) << block;
     }
 }
 
@@ -157,6 +182,28 @@ TEST(ReplaceFile, OnFailureKeepsTheOldFileAndRemovesOnlyItsOwnTemporaryFile)
     EXPECT_EQ(folder.Read("list.vtl"), "old");
     EXPECT_EQ(folder.Read("list.vtl.tmp"), "someone else's");
     EXPECT_EQ(folder.Entries(), (Strings{"full.vtl", "list.tmp", "list.vtl", "list.vtl.tmp"}));
+}
+
+// The bits the user set stay; a link stays a link, its file replaced in its own folder.
+TEST(ReplaceFile, KeepsThePermissionsAndLinksTheUserSetAndReplacesNoFileNobodyMayWrite)
+{
+    TempFolder folder;
+    folder.MakeFolder("elsewhere");
+    ASSERT_EQ(symlink((folder / "elsewhere/target.vtl").c_str(), (folder / "link.vtl").c_str()), 0);
+    struct Case { std::string file, savedAs; mode_t mode; bool replaced; };
+    const Case cases[] = {{"private.vtl", "private.vtl", 0600, true}, {"shared.vtl", "shared.vtl", 0664, true},
+                          {"readonly.vtl", "readonly.vtl", 0444, false},
+                          {"elsewhere/target.vtl", "link.vtl", 0640, true}};
+    for (const Case& c : cases) {
+        folder.Write(c.file, "old");
+        ASSERT_EQ(chmod((folder / c.file).c_str(), c.mode), 0);
+        EXPECT_EQ(Platform::ReplaceFile(folder / c.savedAs, "new"), c.replaced) << c.file;
+        EXPECT_EQ(folder.Read(c.file), c.replaced ? "new" : "old") << c.file;
+        EXPECT_EQ(std::filesystem::status(folder / c.file).permissions(), std::filesystem::perms(c.mode)) << c.file;
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.vtl"));
+    EXPECT_EQ(folder.Entries(), (Strings{"elsewhere", "link.vtl", "private.vtl", "readonly.vtl", "shared.vtl"}));
+    EXPECT_EQ(folder.Entries("elsewhere"), (Strings{"target.vtl"}));
 }
 
 TEST(ReplaceFile, WhatAKilledSaveLeavesIsNoListFile)
