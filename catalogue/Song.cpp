@@ -291,10 +291,14 @@ bool Song::operator==(const Song& other) const
 void Song::PrefetchTexts() const
 {
 #if defined(__GNUC__)
+    // The block's size lies in the block, and reading it would wait for the very bytes
+    // asked for: the lines that most songs' blocks fit are asked for whatever the size.
+    // Asking for bytes past a block's end does no harm.
+    constexpr std::size_t CacheLine = 64;
+    constexpr std::size_t UsualBlock = 4 * CacheLine;
     if (!block_)
         return;
-    const std::size_t size = EndsSize + End(TextCount - 1);
-    for (std::size_t offset = 0; offset < size; offset += 64)
+    for (std::size_t offset = 0; offset < UsualBlock; offset += CacheLine)
         __builtin_prefetch(block_.get() + offset);
 #endif
 }
