@@ -197,10 +197,14 @@ std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::u
     const auto text = [&](std::uint32_t index) { return *songs[index].FieldText(field); };
     std::vector<SortEntry> entries;
     entries.reserve(songs.size());
-    for (std::size_t at = 0; at < songs.size(); ++at) {
-        const std::string_view bytes = text(static_cast<std::uint32_t>(at));
-        entries.push_back({Prefix(bytes), static_cast<std::uint32_t>(bytes.size()), static_cast<std::uint32_t>(at)});
-    }
+    // The blocks of songs in list order may still lie scattered, as blocks freed and made
+    // anew fall.
+    VisitScattered(
+        songs, songs.size(), [](std::size_t at) { return at; },
+        [&](std::size_t at, const Song& song) {
+            const std::string_view bytes = *song.FieldText(field);
+            entries.push_back({Prefix(bytes), static_cast<std::uint32_t>(bytes.size()), static_cast<std::uint32_t>(at)});
+        });
     std::vector<SortEntry> spare(entries.size());
     SortByPrefix(entries, spare, Digits);
 
