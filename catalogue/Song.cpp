@@ -116,10 +116,10 @@ void Song::SetText(TextIndex index, std::string_view text)
 void Song::SetTexts(const SongTexts& texts)
 {
     const bool pathIsFullName = JoinsFolderAndName(texts.path, texts.folder, texts.fileName);
-    const std::array<std::string_view, TextCount> all = {
-        texts.title,  texts.artist, texts.album,
-        texts.genre,  texts.year,   texts.fileName,
-        texts.folder, pathIsFullName ? std::string_view() : texts.path, texts.type};
+    const std::array<std::string_view, TextCount> all = {texts.title, texts.artist, texts.album,
+                                                         texts.genre, texts.year, texts.fileName,
+                                                         texts.folder, pathIsFullName ? std::string_view() : texts.path,
+                                                         texts.type};
     Ends ends{};
     std::size_t end = 0;
     for (std::size_t index = 0; index < TextCount; ++index) {

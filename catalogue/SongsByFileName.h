@@ -21,6 +21,8 @@ public:
     const Song* Find(std::string_view fileName);
 
 private:
+    void Index();
+
     SourceManager& sources_;
     bool indexed_ = false;
     // The names are views of the songs' own texts.
