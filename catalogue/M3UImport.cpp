@@ -2,7 +2,7 @@
 #include "catalogue/Extension.h"
 #include "catalogue/MP3Song.h"
 #include "catalogue/PlayListManager.h"
-#include "catalogue/SourceManager.h"
+#include "catalogue/SongsByFileName.h"
 #include "platform/Separator.h"
 #include "platform/TextLines.h"
 #include "platform/WholeFile.h"
@@ -21,7 +21,7 @@ std::string FileOfLine(const std::string& line, const std::string& folder)
 }
 
 // Fills `reading` with the song a line names; false when the line resolves to nothing.
-bool ResolveLine(const std::string& line, const std::string& folder, MP3Song& reading, SourceManager& sources)
+bool ResolveLine(const std::string& line, const std::string& folder, MP3Song& reading, SongsByFileName& sourceSongs)
 {
     try {
         reading.ReadTag(FileOfLine(line, folder));
@@ -32,12 +32,11 @@ bool ResolveLine(const std::string& line, const std::string& folder, MP3Song& re
         return reading.TitleFromFileName();
     } catch (const invalid_file&) {
         // A bare file name written elsewhere may still name a song the sources know.
-        try {
-            static_cast<Song&>(reading) = sources.FindSong(line);
-            return true;
-        } catch (const not_found&) {
+        const Song* found = sourceSongs.Find(line);
+        if (!found)
             return false;
-        }
+        static_cast<Song&>(reading) = *found;
+        return true;
     }
 }
 
@@ -58,6 +57,7 @@ ListPtr PlayListManager::ImportM3U(const std::string& path, const std::string& f
     PlayList imported;
     imported.SetName(fileName.substr(0, fileName.size() - ExtensionLength));
     lineCount = 0;
+    SongsByFileName sourceSongs(sources);
     // A last line without a line break is a song line like any other.
     Platform::LineReader lines(*content);
     while (const auto line = lines.Next()) {
@@ -65,7 +65,7 @@ ListPtr PlayListManager::ImportM3U(const std::string& path, const std::string& f
             continue;
         ++lineCount;
         reading.Clear();
-        if (ResolveLine(std::string(line->text), folder, reading, sources))
+        if (ResolveLine(std::string(line->text), folder, reading, sourceSongs))
             imported.songs.push_back(reading);
     }
     if (imported.songs.empty())

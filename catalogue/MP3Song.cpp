@@ -72,6 +72,26 @@ TagBytes ReadTagBytes(const std::string& path)
     return tag;
 }
 
+struct PathParts {
+    std::string_view folder;
+    std::string_view fileName;
+};
+
+PathParts SplitPathParts(std::string_view path)
+{
+    // The first character is never a split point: "/a.mp3" keeps its separator in the file name.
+    const std::size_t at = Platform::LastSeparator(path, 1, path.size());
+    if (at == std::string_view::npos)
+        return {{}, path};
+    return {path.substr(0, at), path.substr(at + 1)};
+}
+
+// The title of a file without one; empty for a name no longer than an extension.
+std::string_view NameLessExtension(std::string_view fileName)
+{
+    return fileName.size() <= ExtensionLength ? std::string_view() : fileName.substr(0, fileName.size() - ExtensionLength);
+}
+
 } // namespace
 
 MP3Song::MP3Song() { SetType("mp3"); }
@@ -82,21 +102,24 @@ void MP3Song::ReadTag(std::string path)
     if (!HasExtension(path, ".mp3"))
         throw invalid_file();
     const TagBytes tag = ReadTagBytes(path);
-
-    SetPath({}); // the old path goes anyway; dropped first, it need not be kept as text
-    SetPathParts(path);
-    SetPath(path);
-    if (!HasTagMark(tag))
+    const PathParts parts = SplitPathParts(path);
+    if (!HasTagMark(tag)) {
+        SetTexts({GetTitle(), GetArtist(), GetAlbum(), GetGenre(), GetYear(), parts.fileName, parts.folder, path,
+                  GetType()});
         throw no_tag();
+    }
 
-    SetTitle(TrimTagField(FieldBytes(tag, Id3v1::Title)));
-    if (GetTitle().empty())
-        TitleFromFileName();
-    SetArtist(TrimTagField(FieldBytes(tag, Id3v1::Artist)));
-    SetAlbum(TrimTagField(FieldBytes(tag, Id3v1::Album)));
-    SetYear(TrimTagField(FieldBytes(tag, Id3v1::Year)));
+    const std::string_view title = TrimTagField(FieldBytes(tag, Id3v1::Title));
     genreNumber_ = static_cast<unsigned char>(tag[Id3v1::GenreOffset]);
-    Song::SetGenre(GenreName(genreNumber_));
+    SetTexts({.title = title.empty() ? NameLessExtension(parts.fileName) : title,
+              .artist = TrimTagField(FieldBytes(tag, Id3v1::Artist)),
+              .album = TrimTagField(FieldBytes(tag, Id3v1::Album)),
+              .genre = GenreName(genreNumber_),
+              .year = TrimTagField(FieldBytes(tag, Id3v1::Year)),
+              .fileName = parts.fileName,
+              .folder = parts.folder,
+              .path = path,
+              .type = GetType()});
 }
 
 void MP3Song::WriteTag()
@@ -129,34 +152,27 @@ void MP3Song::ReadRecord(Platform::LineReader& input)
 
 bool MP3Song::TitleFromFileName()
 {
-    const std::string_view name = GetFileName();
-    if (name.size() <= ExtensionLength)
+    const std::string_view title = NameLessExtension(GetFileName());
+    if (title.empty())
         return false;
-    SetTitle(name.substr(0, name.size() - ExtensionLength));
+    SetTitle(title);
     return true;
 }
 
 void MP3Song::SetPathParts(const std::string& path)
 {
-    // The first character is never a split point: "/a.mp3" keeps its separator in the file name.
-    const std::size_t at = Platform::LastSeparator(path, 1, path.size());
-    if (at == std::string::npos) {
-        SetFolder({});
-        SetFileName(path);
-        return;
-    }
-    SetFolder(path.substr(0, at));
-    SetFileName(path.substr(at + 1));
+    const PathParts parts = SplitPathParts(path);
+    SetFolder(parts.folder);
+    SetFileName(parts.fileName);
 }
 
-std::string TrimTagField(std::string_view field)
+std::string_view TrimTagField(std::string_view field)
 {
-    constexpr std::string_view Padding("\0 ", 2);
-    const std::size_t last = field.find_last_not_of(Padding);
-    if (last == std::string_view::npos)
-        return {};
-    const std::string_view kept = field.substr(0, last + 1);
-    return std::string(kept.substr(0, kept.find('\0')));
+    // Byte by byte from the end: a search for either padding byte would look the whole
+    // padding up again at every byte, and a scan trims four fields of every file.
+    while (!field.empty() && (field.back() == '\0' || field.back() == ' '))
+        field.remove_suffix(1);
+    return field.substr(0, field.find('\0'));
 }
 
 std::string PadTagField(std::string_view text, std::size_t width)

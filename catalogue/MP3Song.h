@@ -40,8 +40,8 @@ private:
 };
 
 // The text of one fixed-width tag field: trailing blanks and NULs dropped, then cut at
-// the first NUL.
-std::string TrimTagField(std::string_view field);
+// the first NUL. A view of `field`.
+std::string_view TrimTagField(std::string_view field);
 // The bytes of one tag field for writing: cut at `width`, padded with NULs.
 std::string PadTagField(std::string_view text, std::size_t width);
 

@@ -113,6 +113,30 @@ void Song::SetText(TextIndex index, std::string_view text)
     block_ = std::move(block);
 }
 
+void Song::SetTexts(const SongTexts& texts)
+{
+    const bool pathIsFullName = JoinsFolderAndName(texts.path, texts.folder, texts.fileName);
+    const std::array<std::string_view, TextCount> all = {texts.title, texts.artist, texts.album,
+                                                         texts.genre, texts.year, texts.fileName,
+                                                         texts.folder, pathIsFullName ? std::string_view() : texts.path,
+                                                         texts.type};
+    Ends ends{};
+    std::size_t end = 0;
+    for (std::size_t index = 0; index < TextCount; ++index) {
+        end += all[index].size();
+        ends[index] = CheckedEnd(end);
+    }
+    // Built before the old block goes: the texts may lie in it.
+    std::unique_ptr<char[]> block = NewBlock(ends);
+    if (block) {
+        char* at = block.get() + EndsSize;
+        for (const std::string_view text : all)
+            at += text.copy(at, text.size());
+    }
+    block_ = std::move(block);
+    pathIsFullName_ = pathIsFullName;
+}
+
 void Song::Read(Platform::LineReader& input)
 {
     // The lines are gathered first, so that the song's block is made once and to size.
@@ -208,12 +232,21 @@ void Song::KeepPath()
 
 void Song::Clear()
 {
-    const Ends kept = AllEnds();
-    const std::uint32_t tagEnd = kept[Year];
-    Ends ends{};
-    for (std::size_t index = FileName; index < TextCount; ++index)
-        ends[index] = kept[index] - tagEnd;
-    Adopt(std::string_view(Texts(), kept.back()).substr(tagEnd), ends);
+    // The file's texts move to the front of the block they are in: a song read file after
+    // file is cleared before each and needs no new block for it.
+    Ends ends = AllEnds();
+    const std::uint32_t tagEnd = ends[Year];
+    if (tagEnd == 0)
+        return;
+    if (ends.back() == tagEnd) {
+        block_.reset();
+        return;
+    }
+    for (std::size_t index = 0; index < TextCount; ++index)
+        ends[index] = index < FileName ? 0 : ends[index] - tagEnd;
+    char* texts = block_.get() + EndsSize;
+    std::memmove(texts, texts + tagEnd, ends.back());
+    std::memcpy(block_.get(), ends.data(), EndsSize);
 }
 
 std::string Song::GetFullFileName() const
@@ -258,10 +291,14 @@ bool Song::operator==(const Song& other) const
 void Song::PrefetchTexts() const
 {
 #if defined(__GNUC__)
+    // The block's size lies in the block, and reading it would wait for the very bytes
+    // asked for: the lines that most songs' blocks fit are asked for whatever the size.
+    // Asking for bytes past a block's end does no harm.
+    constexpr std::size_t CacheLine = 64;
+    constexpr std::size_t UsualBlock = 4 * CacheLine;
     if (!block_)
         return;
-    const std::size_t size = EndsSize + End(TextCount - 1);
-    for (std::size_t offset = 0; offset < size; offset += 64)
+    for (std::size_t offset = 0; offset < UsualBlock; offset += CacheLine)
         __builtin_prefetch(block_.get() + offset);
 #endif
 }

@@ -24,6 +24,19 @@ enum SongField : std::uint8_t {
     FileNameField = 5,
 };
 
+// All nine texts of a song, in the order of its record.
+struct SongTexts {
+    std::string_view title;
+    std::string_view artist;
+    std::string_view album;
+    std::string_view genre;
+    std::string_view year;
+    std::string_view fileName;
+    std::string_view folder;
+    std::string_view path;
+    std::string_view type;
+};
+
 // One song: the texts of its tag and where its file lies. Lists hold plain copies, and a
 // list may hold a million, so a song keeps all its texts in one block of its own.
 class Song {
@@ -84,6 +97,9 @@ public:
     void PrefetchTexts() const;
 
 protected:
+    // Every text at once, the song's block laid out once: what a song read from a file
+    // sets. The texts may be the song's own.
+    void SetTexts(const SongTexts& texts);
     void SetPath(std::string_view text);
     void SetType(std::string_view text) { SetText(Type, text); }
 

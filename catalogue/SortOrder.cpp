@@ -128,6 +128,21 @@ void Prefetch(const Song& song)
 
 constexpr std::size_t PrefetchDistance = 8;
 
+// Visits the songs at the positions indexOf(0), indexOf(1) ... indexOf(count - 1) in turn,
+// each song asked for well ahead and its texts, once the song is there to say where they
+// lie, a little ahead.
+template <typename IndexOf, typename Visit>
+void VisitScattered(const std::vector<Song>& songs, std::size_t count, IndexOf indexOf, Visit visit)
+{
+    for (std::size_t at = 0; at < count; ++at) {
+        if (at + 2 * PrefetchDistance < count)
+            Prefetch(songs[indexOf(at + 2 * PrefetchDistance)]);
+        if (at + PrefetchDistance < count)
+            songs[indexOf(at + PrefetchDistance)].PrefetchTexts();
+        visit(at, songs[indexOf(at)]);
+    }
+}
+
 // Runs no longer than this are finished by comparing their texts: counting digits would
 // cost more than the few comparisons.
 constexpr std::size_t ComparedRun = 48;
@@ -182,10 +197,14 @@ std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::u
     const auto text = [&](std::uint32_t index) { return *songs[index].FieldText(field); };
     std::vector<SortEntry> entries;
     entries.reserve(songs.size());
-    for (std::size_t at = 0; at < songs.size(); ++at) {
-        const std::string_view bytes = text(static_cast<std::uint32_t>(at));
-        entries.push_back({Prefix(bytes), static_cast<std::uint32_t>(bytes.size()), static_cast<std::uint32_t>(at)});
-    }
+    // The blocks of songs in list order may still lie scattered, as blocks freed and made
+    // anew fall.
+    VisitScattered(
+        songs, songs.size(), [](std::size_t at) { return at; },
+        [&](std::size_t at, const Song& song) {
+            const std::string_view bytes = *song.FieldText(field);
+            entries.push_back({Prefix(bytes), static_cast<std::uint32_t>(bytes.size()), static_cast<std::uint32_t>(at)});
+        });
     std::vector<SortEntry> spare(entries.size());
     SortByPrefix(entries, spare, Digits);
 
@@ -216,8 +235,10 @@ std::vector<std::uint32_t> AscendingOrder(const std::vector<Song>& songs, std::u
             });
             continue;
         }
-        for (SortEntry& entry : rest)
-            entry.prefix = Prefix(text(entry.index).substr(run.offset));
+        // The run's songs lie scattered among the others.
+        VisitScattered(
+            songs, rest.size(), [&](std::size_t at) { return rest[at].index; },
+            [&](std::size_t at, const Song& song) { rest[at].prefix = Prefix(song.FieldText(field)->substr(run.offset)); });
         const std::size_t restStart = static_cast<std::size_t>(longer - entries.begin());
         SortByPrefix(rest, std::span(spare).subspan(restStart, rest.size()), Digits);
         PushEqualPrefixRuns(rest, restStart, run.offset, pending);
@@ -238,13 +259,9 @@ void ApplyOrder(std::vector<Song>& songs, const std::vector<std::uint32_t>& orde
 {
     std::vector<Song> ordered;
     ordered.reserve(songs.size());
-    for (std::size_t at = 0; at < order.size(); ++at) {
-        if (at + 2 * PrefetchDistance < order.size())
-            Prefetch(songs[order[at + 2 * PrefetchDistance]]);
-        if (at + PrefetchDistance < order.size())
-            songs[order[at + PrefetchDistance]].PrefetchTexts();
-        ordered.push_back(songs[order[at]]);
-    }
+    VisitScattered(
+        songs, order.size(), [&](std::size_t at) { return order[at]; },
+        [&](std::size_t, const Song& song) { ordered.push_back(song); });
     songs = std::move(ordered);
 }
 

@@ -22,10 +22,10 @@ struct Progress {
 };
 
 // Reads one folder entry into `reading`; false when it does not become a song.
-bool ReadEntry(const std::string& path, MP3Song& reading, const Progress& progress)
+bool ReadEntry(std::string path, MP3Song& reading, const Progress& progress)
 {
     try {
-        reading.ReadTag(path);
+        reading.ReadTag(std::move(path));
         return true;
     } catch (const invalid_file&) {
         return false; // not an MP3 name, or not a readable regular file (sub-folders land here)

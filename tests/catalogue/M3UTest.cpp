@@ -66,6 +66,7 @@ struct M3UImport : ::testing::Test {
         folder.Write("short.mp3", "TAG");
         music.Write("x.mp3", Tagged("X"));
         sources.AddSource(music.Path(), reading, {});
+        sources.Add(ListOf("later", {Titled("Y", "y.mp3"), Titled("Y again", "y.mp3"), Titled("X again", "x.mp3")}));
     }
 
     VT::ListPtr Import(const std::string& name)
@@ -88,8 +89,9 @@ TEST_F(M3UImport, ResolvesEachSongLineOrPassesItOverAndCountsIt)
         {"ghost.mp3\r\n.mp3\r\nshort.mp3\r\n a.mp3\r\n", {"Blank"}, 4},
         // A line holding a NUL byte is no name of the file named by the bytes before it.
         {std::string("a.mp3\0.mp3\r\nb.mp3\r\n", 19), {"B"}, 2},
-        // A line naming no file may name a song of the sources, letter case counting.
-        {"x.mp3\r\nX.mp3\r\n", {"X"}, 2},
+        // A line naming no file may name a song of the sources, letter case counting: the
+        // first in source order and song order.
+        {"x.mp3\r\nX.mp3\r\ny.mp3\r\n", {"X", "Y"}, 3},
         {"ghost.mp3\r\n#EXTINF:1,x\r\nother.mp3\r\n", {}, 2},
         {"#EXTM3U\r\n\r\n#EXTINF:1,x\r\n", {}, 0},
         {"", {}, 0},
