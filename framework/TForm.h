@@ -79,6 +79,7 @@ private:
     void LayoutClient();
     void ApplySizeLimits();
     void ApplyWindowFlags();
+    void ApplyWindowType();
     void PlaceOnShow();
     int RunModalLoop();
 
