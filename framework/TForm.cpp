@@ -85,18 +85,6 @@ void TForm::ApplyWindowFlags()
     Widget()->setWindowFlags(flags);
 }
 
-// Some window managers (openbox) ignore the buttons a dialog asks for and go by its type
-// alone: a toolbar window keeps its title and close box but can be neither minimised nor
-// maximised. Qt hands the type over only when it changes on a window that exists, and
-// forgets it when it makes the window anew after a change of flags, so it is given as
-// the form shows, its flags settled.
-void TForm::ApplyWindowType()
-{
-    QWidget* window = Widget();
-    window->winId();
-    window->setAttribute(Qt::WA_X11NetWmWindowTypeToolBar, borderStyle_ == bsDialog || borderStyle_ == bsNone);
-}
-
 // A dialog keeps the size the program gives it; a sizeable form stays at least as large
 // as its minimum.
 void TForm::ApplySizeLimits()
@@ -176,7 +164,7 @@ void TForm::SetVisible(bool visible)
         if (OnShow)
             OnShow();
         OwnByOpener(*window);
-        ApplyWindowType();
+        SetDialogTitleBar(*window, borderStyle_ == bsDialog || borderStyle_ == bsNone);
         PlaceOnShow();
         window->show();
     }

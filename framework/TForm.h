@@ -79,7 +79,6 @@ private:
     void LayoutClient();
     void ApplySizeLimits();
     void ApplyWindowFlags();
-    void ApplyWindowType();
     void PlaceOnShow();
     int RunModalLoop();
 
