@@ -107,6 +107,17 @@ TEST_F(Forms, CentreOnTheScreenOrOnTheMainForm)
     EXPECT_LE((dialog->Widget()->frameGeometry().center() - centre).manhattanLength(), 8);
 }
 
+// The desktop hands the drag to the window, which passes it to the widget under the pointer.
+void DropOnWindow(QWidget* over, const QMimeData& data)
+{
+    QWindow* window = over->window()->windowHandle();
+    const QPointF at = window->mapFromGlobal(over->mapToGlobal(over->rect().center()));
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &enter);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(window, &drop);
+}
+
 TEST_F(Forms, ReceiveTheNamesOfFilesDroppedFromTheDesktopOnlyWhenTheyAcceptThem)
 {
     TForm form;
@@ -118,10 +129,7 @@ TEST_F(Forms, ReceiveTheNamesOfFilesDroppedFromTheDesktopOnlyWhenTheyAcceptThem)
                   QUrl::fromLocalFile(QString::fromUtf8("/music/é.mp3"))});
     for (bool accept : {false, true}) {
         form.SetAcceptFiles(accept);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(form.Widget(), &enter);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-        QApplication::sendEvent(form.Widget(), &drop);
+        DropOnWindow(form.Widget(), data);
     }
     EXPECT_EQ(drops, (std::vector<std::vector<std::string>>{{"/music/a.mp3", "/music/\xC3\xA9.mp3"}}));
 }
@@ -131,17 +139,6 @@ TEST_F(Forms, ReceiveTheNamesOfFilesDroppedFromTheDesktopOnlyWhenTheyAcceptThem)
 namespace {
 
 using FileDrops = OnAForm;
-
-// The desktop hands the drag to the window, which passes it to the widget under the pointer.
-void DropOnWindow(QWidget* over, const QMimeData& data)
-{
-    QWindow* window = over->window()->windowHandle();
-    const QPointF at = window->mapFromGlobal(over->mapToGlobal(over->rect().center()));
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(window, &enter);
-    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(window, &drop);
-}
 
 TEST_F(FileDrops, ReachTheFormOverAnyControlWithTheNamesBytesWhole)
 {
