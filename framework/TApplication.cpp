@@ -163,6 +163,7 @@ int TApplication::ShowBox(int icon, const std::string& text, const std::string& 
     QMessageBox box(static_cast<QMessageBox::Icon>(icon), ToQt(shownCaption), ToQt(text),
                     QMessageBox::Ok);
     OwnByOpener(box);
+    SetDialogTitleBar(box, true);
     box.exec();
     return mrOk;
 }

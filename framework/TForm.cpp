@@ -176,6 +176,7 @@ void TForm::SetVisible(bool visible)
         if (OnShow)
             OnShow();
         OwnByOpener(*window);
+        SetDialogTitleBar(*window, borderStyle_ == bsDialog || borderStyle_ == bsNone);
         PlaceOnShow();
         window->show();
     }

@@ -41,3 +41,13 @@ void OwnByOpener(QWidget& window)
     }
     handle.setTransientParent(owner);
 }
+
+// Some window managers (openbox) ignore the buttons a dialog asks for and go by its type
+// alone: a toolbar window keeps its title and close box but can be neither minimised nor
+// maximised. Qt hands the type over only when it changes on a window that exists, and
+// forgets it when it makes the window anew after a change of flags.
+void SetDialogTitleBar(QWidget& window, bool dialog)
+{
+    window.winId();
+    window.setAttribute(Qt::WA_X11NetWmWindowTypeToolBar, dialog);
+}

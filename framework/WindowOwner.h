@@ -7,3 +7,7 @@ class QWidget;
 // that opens it: the active window, or else the main form; never by itself or by a window
 // that it owns.
 void OwnByOpener(QWidget& window);
+
+// Whether the window is a dialog, whose title bar holds the title and the close box
+// alone. Given as the window shows, once its flags are settled.
+void SetDialogTitleBar(QWidget& window, bool dialog);

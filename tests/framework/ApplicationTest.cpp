@@ -58,11 +58,12 @@ TEST_F(ApplicationObject, ShowsAnInformationBoxWithOneOkButtonUnderItsTitle)
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         seen = box->windowTitle() + "|" + box->text() + "|" + QString::number(box->buttons().size())
-            + (box->icon() == QMessageBox::Information ? "|information" : "|other");
+            + (box->icon() == QMessageBox::Information ? "|information" : "|other")
+            + (box->testAttribute(Qt::WA_X11NetWmWindowTypeToolBar) ? "|dialog title bar" : "");
         box->button(QMessageBox::Ok)->click();
     });
     EXPECT_EQ(Application->MessageBox("There was an error loading Sources from : /x/"), mrOk);
-    EXPECT_EQ(seen, "Vesk Tunelo|There was an error loading Sources from : /x/|1|information");
+    EXPECT_EQ(seen, "Vesk Tunelo|There was an error loading Sources from : /x/|1|information|dialog title bar");
 }
 
 TEST_F(ApplicationObject, GivesTheHintPauseToTheToolTips)
