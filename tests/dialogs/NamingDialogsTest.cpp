@@ -57,14 +57,16 @@ TEST_F(NamingDialogs, TheNewListGetsAUniqueNameAndTheSelection)
     EXPECT_EQ(AppForm->PlaylistListBox->Items()[0], "A (1)");
 }
 
-// Cancel and the close box leave the lists as they were and give the main window back.
+// Each dialog shows its title; Cancel and the close box leave the lists as they were and give the main window back.
 TEST_F(NamingDialogs, CancelAndTheCloseBoxChangeNothing)
 {
     AppForm->CreatePlayList("Rock");
     AppForm->SelectPlayList(0);
-    for (TPlayListNameForm* form : std::initializer_list<TPlayListNameForm*>{NameListForm, RenameListForm}) {
+    for (const auto& [form, title] : {std::pair<TPlayListNameForm*, std::string>{NameListForm, "Add Play List"},
+                                      {RenameListForm, "Rename Play List"}}) {
         for (const bool closeBox : {false, true}) {
             form == NameListForm ? AppForm->AddListButtonClick() : AppForm->RenameActionExecute();
+            EXPECT_EQ(form->Caption(), title);
             QTest::keyClicks(form->PlayListName->Widget(), "x");
             if (closeBox)
                 form->Widget()->close();
