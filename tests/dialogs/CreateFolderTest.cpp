@@ -54,10 +54,7 @@ protected:
             messages.push_back(MessageDialog->CaptionText->Caption());
             return mrOk;
         });
-        Testing::SetMessageHook([this](const std::string& text, const std::string&) {
-            messages.push_back(text);
-            return mrOk;
-        });
+        RecordMessages();
         CreateFolderForm->FolderLocation = places.PathWithoutSeparator();
     }
 
@@ -102,7 +99,6 @@ protected:
 
     TempFolder music;
     TempFolder places;
-    Strings messages;
 };
 
 // The count line and the bar between the steps; the later of two songs with one file name

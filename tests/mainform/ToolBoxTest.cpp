@@ -44,11 +44,6 @@ protected:
     }
 };
 
-bool InFront(const TControl& control)
-{
-    return control.Widget()->parentWidget()->children().last() == control.Widget();
-}
-
 // A 71-pixel panel slides in 9 ticks of 8 pixels to or from below the client area, the
 // song view giving or taking the same; between the search box and the help it swaps at
 // once. The command of the shown state hides the tool box.
@@ -92,7 +87,9 @@ TEST_F(ToolBox, TheViewKeysSlideOrSwapTheToolBoxAndCheckTheirCommands)
         EXPECT_EQ(form.SearchGroupBox->Top(), top);
         EXPECT_EQ(form.QuickHelpPanel->Top(), top);
         EXPECT_EQ(form.mp3ViewPanel->Height(), top - viewTop - (step.front ? 2 : 0));
-        EXPECT_TRUE(!step.front || InFront(*step.front));
+        TControl* const behind = step.front == form.SearchGroupBox ? static_cast<TControl*>(form.QuickHelpPanel)
+                                                                   : form.SearchGroupBox;
+        EXPECT_TRUE(!step.front || InFrontOf(*step.front, *behind));
         EXPECT_EQ(form.HelpRunning, step.helpRuns);
         Testing::ProcessIdle();
         EXPECT_EQ(form.ShowSearchBoxAction->Checked(), step.searchChecked);
