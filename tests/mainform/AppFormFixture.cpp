@@ -5,6 +5,7 @@
 #include "tests/support/QtTesting.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableView>
@@ -31,6 +32,7 @@ void AppFormFixture::Restart()
 void AppFormFixture::StartAndLoad()
 {
     Form().Show();
+    QApplication::setActiveWindow(Form().Widget());
     ASSERT_TRUE(TestSupport::WaitUntil([this] { return !Form().FirstActivation; }));
     Testing::WaitForWorkers();
 }

@@ -26,7 +26,8 @@ protected:
     const TestSupport::TempFolder& Folder() const { return folder_; }
     const std::vector<std::string>& Messages() const { return messages; }
 
-    // Shows the window and waits until the start-up load has ended.
+    // Shows the window, active as the desktop leaves it, and waits until the start-up load
+    // has ended.
     void StartAndLoad();
     // Closes the window as its close box does.
     void CloseByUser();

@@ -37,12 +37,6 @@ TEST(SongReorder, PutsSongsDraggedUpBeforeTheTargetAndSongsDraggedDownAfterIt)
 
 class Dragging : public ListFormFixture {
 protected:
-    void SetUp() override
-    {
-        ListFormFixture::SetUp();
-        QApplication::setActiveWindow(Form().Widget());
-    }
-
     QWidget* SongRows() const { return Form().mp3ListView->ClientWidget(); }
     QWidget* PaneRows() const { return Form().PlaylistListBox->ClientWidget(); }
     QPoint PaneRow(int row) const

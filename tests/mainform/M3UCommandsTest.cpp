@@ -42,13 +42,11 @@ protected:
     {
         TOpenDlg& dialog = *OpenDlg;
         dialog.Show();
+        dialog.DirectoryListBox->SetDirectory(music.PathWithoutSeparator());
         QApplication::setActiveWindow(dialog.Widget());
         offered.push_back(dialog.Caption() + ": " + dialog.FileEdit->Text() + " "
                           + std::to_string(dialog.FullPath->Visible()));
-        dialog.DirectoryListBox->SetDirectory(music.PathWithoutSeparator());
-        dialog.Folder = music.PathWithoutSeparator();
-        const int row = dialog.FileListBox->Items().IndexOf(chosen);
-        if (row >= 0)
+        if (const int row = dialog.FileListBox->Items().IndexOf(chosen); row >= 0)
             ClickRow(*dialog.FileListBox, row);
         else
             dialog.FileEdit->SetText(chosen);

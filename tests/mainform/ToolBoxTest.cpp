@@ -3,7 +3,6 @@
 #include "dialogs/opensourcedialog.h"
 #include "mainform/WindowColors.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -14,7 +13,6 @@ protected:
     void SetUp() override
     {
         ListFormFixture::SetUp();
-        QApplication::setActiveWindow(Form().Widget());
         Testing::ProcessIdle();
     }
 
