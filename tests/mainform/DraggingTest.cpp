@@ -56,10 +56,7 @@ protected:
     }
     static Strings Files(const VT::PlayList& list)
     {
-        Strings files;
-        for (const VT::Song& song : list.songs)
-            files.push_back(song.GetFullFileName());
-        return files;
+        return SongSamples::TextsOf(list.songs, [](const VT::Song& song) { return song.GetFullFileName(); });
     }
     std::size_t States() const { return Form().Model.History().Size(); }
 };

@@ -58,20 +58,24 @@ inline VT::Song Titled(const std::string& title, const std::string& fileName = "
                  .path = folder + "/" + (fileName.empty() ? title + ".mp3" : fileName), .type = "mp3"});
 }
 
+// One text of each song or list, in their order.
+template <typename Item, typename Text>
+std::vector<std::string> TextsOf(const std::vector<Item>& items, Text text)
+{
+    std::vector<std::string> texts;
+    for (const Item& item : items)
+        texts.emplace_back(text(item));
+    return texts;
+}
+
 inline std::vector<std::string> Titles(const std::vector<VT::Song>& songs)
 {
-    std::vector<std::string> titles;
-    for (const VT::Song& song : songs)
-        titles.emplace_back(song.GetTitle());
-    return titles;
+    return TextsOf(songs, [](const VT::Song& song) { return song.GetTitle(); });
 }
 
 inline std::vector<std::string> FileNames(const std::vector<VT::Song>& songs)
 {
-    std::vector<std::string> names;
-    for (const VT::Song& song : songs)
-        names.emplace_back(song.GetFileName());
-    return names;
+    return TextsOf(songs, [](const VT::Song& song) { return song.GetFileName(); });
 }
 
 inline std::vector<std::string> Titles(const VT::PlayList& list)
@@ -82,10 +86,7 @@ inline std::vector<std::string> Titles(const VT::PlayList& list)
 // The names of the lists behind the handles, in their order.
 inline std::vector<std::string> Names(const std::vector<VT::ListPtr>& handles)
 {
-    std::vector<std::string> names;
-    for (const VT::ListPtr& handle : handles)
-        names.push_back(handle->GetName());
-    return names;
+    return TextsOf(handles, [](const VT::ListPtr& handle) { return handle->GetName(); });
 }
 
 // The bytes of an MP3 file whose tag gives this title, artist "Band" and year "1999".
