@@ -25,10 +25,8 @@ protected:
     // Each play list's name and song count, in the order they were made.
     static Strings PlayLists()
     {
-        Strings entries;
-        for (const VT::ListPtr& list : AppForm->Model.GetPlayLists())
-            entries.push_back(AppForm->ListEntryText(list));
-        return entries;
+        return TextsOf(AppForm->Model.GetPlayLists(),
+                       [](const VT::ListPtr& list) { return AppForm->ListEntryText(list); });
     }
 };
 
