@@ -21,16 +21,14 @@ TEST_F(Play, WritesTheSelectedRowsInRowOrderElseTheWholeStoredList)
 {
     Testing::RecordShellOpens();
     const auto line = [](const char* title) { return "/music" + Sep + title + ".mp3\r\n"; };
-    TControl* const button = Form().Play;
-    TControl* const help = Form().Image4;
     struct Case { std::function<void()> show; TControl* clicked; std::string written; std::size_t opens; };
     const Case cases[] = {
-        {[&] { Form().ShowNoSelection(); }, help, "old", 0},
+        {[&] { Form().ShowNoSelection(); }, Form().Image4, "old", 0},
         // A search narrows the view, not what plays.
-        {[&] { ShowPlayList(Three); Type(*Form().TitleEdit, "B"); }, button, line("A") + line("B") + line("C"), 1},
-        {[&] { ShowSource(Three); ClickSongRow(2); Form().mp3ListView->SetSelected(0, true); }, button,
+        {[&] { ShowPlayList(Three); Type(*Form().TitleEdit, "B"); }, Form().Play, line("A") + line("B") + line("C"), 1},
+        {[&] { ShowSource(Three); ClickSongRow(2); Form().mp3ListView->SetSelected(0, true); }, Form().Play,
          line("A") + line("C"), 2},
-        {[&] { ShowPlayList(SongList("Empty", 0)); }, help, "", 3},
+        {[&] { ShowPlayList(SongList("Empty", 0)); }, Form().Image4, "", 3},
     };
     for (const Case& c : cases) {
         Folder().Write("currentlist.m3u", "old");

@@ -10,12 +10,6 @@ namespace {
 // The window loaded with no options file: the beginner help shown and running at step 1.
 class ToolBox : public ListFormFixture {
 protected:
-    void SetUp() override
-    {
-        ListFormFixture::SetUp();
-        Testing::ProcessIdle();
-    }
-
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(Form().Widget(), key, modifiers);
