@@ -115,7 +115,6 @@ inline std::string FileOf(const std::string& name, const std::vector<VT::Song>& 
     return text;
 }
 
-// Every text of both songs equal, path and type included.
 // The nine texts: the five of the tag, then file name, folder, path and type.
 inline Strings AllTexts(const VT::Song& song)
 {
@@ -124,10 +123,10 @@ inline Strings AllTexts(const VT::Song& song)
             std::string(song.GetFolder()), song.GetPath(),                std::string(song.GetType())};
 }
 
+// Every text of both songs equal, path and type included.
 inline bool SameTexts(const VT::Song& a, const VT::Song& b)
 {
-    return a == b && a.GetFileName() == b.GetFileName() && a.GetFolder() == b.GetFolder()
-           && a.GetPath() == b.GetPath() && a.GetType() == b.GetType();
+    return AllTexts(a) == AllTexts(b);
 }
 
 } // namespace SongSamples
