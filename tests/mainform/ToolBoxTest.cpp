@@ -24,16 +24,6 @@ protected:
             Testing::FireTimer(*Form().ToolBoxAnimate);
         return ticks;
     }
-
-    std::array<TPanel*, 4> StepPanels() const
-    {
-        return {Form().StepOnePanel, Form().StepTwoPanel, Form().StepThreePanel, Form().StepFourPanel};
-    }
-
-    std::array<TLabel*, 4> StepLabels() const
-    {
-        return {Form().HelpStep1, Form().HelpStep2, Form().HelpStep3, Form().HelpStep4};
-    }
 };
 
 // A 71-pixel panel slides in 9 ticks of 8 pixels to or from below the client area, the
@@ -95,14 +85,16 @@ TEST_F(ToolBox, TheViewKeysSlideOrSwapTheToolBoxAndCheckTheirCommands)
 TEST_F(ToolBox, TheCurrentStepBlinksUntilAllStepsAreDone)
 {
     TAppForm& form = Form();
+    const std::array<TPanel*, 4> panels{form.StepOnePanel, form.StepTwoPanel, form.StepThreePanel, form.StepFourPanel};
+    const std::array<TLabel*, 4> labels{form.HelpStep1, form.HelpStep2, form.HelpStep3, form.HelpStep4};
     for (const auto& [step, labelRed] : std::vector<std::pair<int, bool>>{{1, true}, {1, false}, {5, false}}) {
         if (step == 5)
             form.AdvanceHelpStep(4);
         Testing::FireTimer(*form.HelpTimer);
         for (int i = 0; i < 4; ++i) {
             const bool current = i + 1 == step;
-            EXPECT_EQ(StepPanels()[i]->Color(), current ? HelpStepHighlightColor : clSilver) << step << i;
-            EXPECT_EQ(StepLabels()[i]->Font().Color(), current && labelRed ? clRed : clBlack) << step << i;
+            EXPECT_EQ(panels[i]->Color(), current ? HelpStepHighlightColor : clSilver) << step << i;
+            EXPECT_EQ(labels[i]->Font().Color(), current && labelRed ? clRed : clBlack) << step << i;
         }
     }
     EXPECT_FALSE(form.HelpTimer->Enabled());
