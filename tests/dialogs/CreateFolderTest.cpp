@@ -54,10 +54,7 @@ protected:
             messages.push_back(MessageDialog->CaptionText->Caption());
             return mrOk;
         });
-        Testing::SetMessageHook([this](const std::string& text, const std::string&) {
-            messages.push_back(text);
-            return mrOk;
-        });
+        RecordMessages();
         CreateFolderForm->FolderLocation = places.PathWithoutSeparator();
     }
 
@@ -102,7 +99,6 @@ protected:
 
     TempFolder music;
     TempFolder places;
-    Strings messages;
 };
 
 // The count line and the bar between the steps; the later of two songs with one file name
@@ -126,6 +122,7 @@ TEST_F(CreateFolder, CopiesEverySongShowingHowManyAreLeftAndListsTheirFileNames)
             shown.emplace_back(line, CreateFolderForm->ProgressBar->Position());
     });
     Run("Copy");
+    EXPECT_EQ(CreateFolderForm->ProgressBar->Max(), 12);
     ASSERT_EQ(shown.size(), 12U);
     EXPECT_EQ(shown.front(), (Shown{"There are 12 songs left to save into folder", 0}));
     EXPECT_EQ(shown.back(), (Shown{"There are 1 songs left to save into folder", 11}));
@@ -234,13 +231,18 @@ TEST_F(CreateFolder, LeavesSongsInTheirOwnFolderAlone)
     ExpectReset();
 }
 
-// Cancel answered after the last song was copied still rolls the run back: only the files
-// it wrote go, and the folder only when the run made it.
+// Cancel answered after the last song was copied still rolls the run back, the bar counting
+// down from full as it goes: only the files it wrote go, and the folder only when the run
+// made it.
 TEST_F(CreateFolder, CancelDeletesOnlyWhatTheRunWrote)
 {
     const std::vector<VT::Song> songs{Song("01.mp3"), Song("02.mp3"), Song("03.mp3")};
-    const StepWatch watch([] {
-        if (CreateFolderForm->Running && CreateFolderForm->ProgressBar->Position() == 2 && CreateFolderForm->CancelRequested == 0)
+    std::vector<int> rolledBack;
+    const StepWatch watch([&rolledBack] {
+        const int position = CreateFolderForm->ProgressBar->Position();
+        if (CreateFolderForm->Running && CreateFolderForm->CancelRequested)
+            rolledBack.push_back(position);
+        else if (CreateFolderForm->Running && position == 2)
             QTest::mouseClick(CreateFolderForm->Cancel->Widget(), Qt::LeftButton);
     });
     places.MakeFolder("Empty");
@@ -252,6 +254,8 @@ TEST_F(CreateFolder, CancelDeletesOnlyWhatTheRunWrote)
         AppForm->CreateFolderActionExecute();
         Run(name);
         EXPECT_EQ(places.Entries(), (Strings{"Empty", "Full"})) << name;
+        EXPECT_EQ(rolledBack, (std::vector<int>{2, 3, 2, 1})) << name;
+        rolledBack.clear();
         ExpectReset();
     }
     EXPECT_TRUE(places.Entries("Empty").empty());

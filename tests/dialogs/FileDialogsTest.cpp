@@ -21,10 +21,7 @@ class FileDialogs : public ApplicationFixture {
 protected:
     FileDialogs()
     {
-        Testing::SetMessageHook([this](const std::string& text, const std::string&) {
-            messages.push_back(text);
-            return mrOk;
-        });
+        RecordMessages();
         folder.Write("song.mp3", "bytes");
         music = folder.PathWithoutSeparator();
         sub = folder.MakeFolder("Sub");
@@ -49,7 +46,6 @@ protected:
     TestSupport::TempFolder folder;
     std::string music;
     std::string sub;
-    Strings messages;
 };
 
 // The lists open the process's current folder when the dialog first shows, not when it is

@@ -25,10 +25,8 @@ protected:
     // Each play list's name and song count, in the order they were made.
     static Strings PlayLists()
     {
-        Strings entries;
-        for (const VT::ListPtr& list : AppForm->Model.GetPlayLists())
-            entries.push_back(AppForm->ListEntryText(list));
-        return entries;
+        return TextsOf(AppForm->Model.GetPlayLists(),
+                       [](const VT::ListPtr& list) { return AppForm->ListEntryText(list); });
     }
 };
 
@@ -57,14 +55,16 @@ TEST_F(NamingDialogs, TheNewListGetsAUniqueNameAndTheSelection)
     EXPECT_EQ(AppForm->PlaylistListBox->Items()[0], "A (1)");
 }
 
-// Cancel and the close box leave the lists as they were and give the main window back.
+// Each dialog shows its title; Cancel and the close box leave the lists as they were and give the main window back.
 TEST_F(NamingDialogs, CancelAndTheCloseBoxChangeNothing)
 {
     AppForm->CreatePlayList("Rock");
     AppForm->SelectPlayList(0);
-    for (TPlayListNameForm* form : std::initializer_list<TPlayListNameForm*>{NameListForm, RenameListForm}) {
+    for (const auto& [form, title] : {std::pair<TPlayListNameForm*, std::string>{NameListForm, "Add Play List"},
+                                      {RenameListForm, "Rename Play List"}}) {
         for (const bool closeBox : {false, true}) {
             form == NameListForm ? AppForm->AddListButtonClick() : AppForm->RenameActionExecute();
+            EXPECT_EQ(form->Caption(), title);
             QTest::keyClicks(form->PlayListName->Widget(), "x");
             if (closeBox)
                 form->Widget()->close();

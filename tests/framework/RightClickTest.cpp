@@ -96,6 +96,10 @@ TEST_P(RightClick, SelectsTheRowBeforeTheMouseUpAndTheMenu)
     EXPECT_EQ(events, expected);
     EXPECT_EQ(listView ? view.TopItem() : box.TopIndex(), top);
     EXPECT_EQ(Table().horizontalScrollBar()->value(), 100) << "the columns stay";
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(List().Widget(), Qt::Key_Down);
+    if (clicked < rows)
+        EXPECT_EQ(Selected(), std::vector<int>{std::min(clicked + 1, rows - 1)}) << "the arrow keys go on from the row";
 }
 
 INSTANTIATE_TEST_SUITE_P(

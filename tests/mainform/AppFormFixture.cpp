@@ -5,6 +5,7 @@
 #include "tests/support/QtTesting.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QTableView>
@@ -13,10 +14,7 @@
 
 void AppFormFixture::MakeWindow()
 {
-    Testing::SetMessageHook([this](const std::string& text, const std::string&) {
-        messages_.push_back(text);
-        return mrOk;
-    });
+    RecordMessages();
     Application->CreateForm(AppForm);
     Application->CreateForm(NameListForm);
     Application->CreateForm(RenameListForm);
@@ -34,6 +32,7 @@ void AppFormFixture::Restart()
 void AppFormFixture::StartAndLoad()
 {
     Form().Show();
+    QApplication::setActiveWindow(Form().Widget());
     ASSERT_TRUE(TestSupport::WaitUntil([this] { return !Form().FirstActivation; }));
     Testing::WaitForWorkers();
 }
@@ -65,6 +64,12 @@ std::vector<std::string> Rows(TListBox& box)
     for (int row = 0; row < box.Items().Count(); ++row)
         rows.push_back(box.Items()[row]);
     return rows;
+}
+
+bool InFrontOf(const TControl& front, const TControl& behind)
+{
+    const QObjectList& siblings = front.Widget()->parentWidget()->children();
+    return siblings.indexOf(front.Widget()) > siblings.indexOf(behind.Widget());
 }
 
 VT::ListPtr ListFormFixture::AddSource(const VT::PlayList& list)

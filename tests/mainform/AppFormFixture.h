@@ -24,9 +24,10 @@ protected:
 
     TAppForm& Form() const { return *AppForm; }
     const TestSupport::TempFolder& Folder() const { return folder_; }
-    const std::vector<std::string>& Messages() const { return messages_; }
+    const std::vector<std::string>& Messages() const { return messages; }
 
-    // Shows the window and waits until the start-up load has ended.
+    // Shows the window, active as the desktop leaves it, and waits until the start-up load
+    // has ended.
     void StartAndLoad();
     // Closes the window as its close box does.
     void CloseByUser();
@@ -40,7 +41,6 @@ private:
     void MakeWindow();
 
     TestSupport::TempFolder folder_;
-    std::vector<std::string> messages_;
 };
 
 // A list of `count` songs titled after it: "Rock 1", "Rock 2", ...
@@ -48,6 +48,9 @@ VT::PlayList SongList(const std::string& name, int count);
 
 // The rows of a pane as it shows them.
 std::vector<std::string> Rows(TListBox& box);
+
+// True when `front` is drawn over `behind`, both children of one widget.
+bool InFrontOf(const TControl& front, const TControl& behind);
 
 // The window started over its empty folder, lists added as the start-up load adds them,
 // and the panes, the song view and the search box driven through real clicks and keys.

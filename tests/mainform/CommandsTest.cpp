@@ -1,10 +1,12 @@
+// Mouse events go through the window, as the desktop delivers them, so that Qt asks for the
+// context menu on the press as it does on this desktop.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "tests/mainform/AppFormFixture.h"
 
 #include "framework/Mouse.h"
 #include "framework/Testing.h"
 
-#include <QApplication>
-#include <QContextMenuEvent>
 #include <QCursor>
 #include <QMenu>
 #include <QTest>
@@ -13,18 +15,7 @@
 
 namespace {
 
-class Commands : public ListFormFixture {
-protected:
-    // The desktop follows a right press with a request for the context menu.
-    void RightClickSongRow(int row)
-    {
-        ClickSongRow(row, true);
-        QWidget* view = Form().mp3ListView->ClientWidget();
-        const QPoint at = SongRowPoint(row);
-        QContextMenuEvent request(QContextMenuEvent::Mouse, at, view->mapToGlobal(at));
-        QApplication::sendEvent(view, &request);
-    }
-};
+using Commands = ListFormFixture;
 
 // The captions of the commands that can run now, in the action list's order.
 Strings EnabledCommands(TAppForm& form)
@@ -118,18 +109,21 @@ TEST_F(Commands, TheSongPopupOffersEveryPlayListInThePanesOrder)
     AddPlayList(SongList("A", 0));
     ShowSource(SongList("Music", 3));
     QMenu& popup = *Form().Mp3PopupMenu->Menu();
+    const auto rightClick = [this](int row) {
+        QTest::mouseClick(Form().mp3ListView->ClientWidget(), Qt::RightButton, {}, SongRowPoint(row));
+    };
     const auto addTo = [this] {
         const QMenu* items = Form().AddToPlaylist1->QtAction()->menu();
         return items ? ItemTexts(*items) : Strings{};
     };
 
-    RightClickSongRow(5);
+    rightClick(5);
     ASSERT_TRUE(TestSupport::WaitUntil([&] { return popup.isVisible(); }));
     EXPECT_FALSE(Form().AddToPlaylist1->Enabled());
     EXPECT_TRUE(addTo().empty());
     popup.hide();
 
-    RightClickSongRow(1);
+    rightClick(1);
     ASSERT_TRUE(TestSupport::WaitUntil([&] { return popup.isVisible(); }));
     EXPECT_EQ(addTo(), (Strings{"A (0)", "b && c (2)"}));
     Form().AddToPlaylist1->QtAction()->menu()->actions()[1]->trigger();

@@ -37,12 +37,6 @@ TEST(SongReorder, PutsSongsDraggedUpBeforeTheTargetAndSongsDraggedDownAfterIt)
 
 class Dragging : public ListFormFixture {
 protected:
-    void SetUp() override
-    {
-        ListFormFixture::SetUp();
-        QApplication::setActiveWindow(Form().Widget());
-    }
-
     QWidget* SongRows() const { return Form().mp3ListView->ClientWidget(); }
     QWidget* PaneRows() const { return Form().PlaylistListBox->ClientWidget(); }
     QPoint PaneRow(int row) const
@@ -62,16 +56,14 @@ protected:
     }
     static Strings Files(const VT::PlayList& list)
     {
-        Strings files;
-        for (const VT::Song& song : list.songs)
-            files.push_back(song.GetFullFileName());
-        return files;
+        return SongSamples::TextsOf(list.songs, [](const VT::Song& song) { return song.GetFullFileName(); });
     }
     std::size_t States() const { return Form().Model.History().Size(); }
 };
 
 // Entries with equal tags are moved by their rows, each as itself; a move is one undo
-// step, except the append after the last row.
+// step, except the append after the last row. The focus goes to the row dropped on, the
+// last row for a drop below them.
 TEST_F(Dragging, MovesExactlyTheDraggedEntriesOfEqualSongsAndUndoTakesTheMoveBack)
 {
     const VT::Song blank1 = Make({.fileName = "1.mp3", .folder = "/blank"});
@@ -95,6 +87,7 @@ TEST_F(Dragging, MovesExactlyTheDraggedEntriesOfEqualSongsAndUndoTakesTheMoveBac
         Select(c.selected);
         DragSongsTo(SongRows(), SongRowPoint(c.target));
         EXPECT_EQ(Files(*list), c.files) << c.list.GetName();
+        EXPECT_EQ(Form().mp3ListView->ItemFocused(), std::min<int>(c.target, c.files.size() - 1)) << c.list.GetName();
         for (int step = 0; step < c.undoSteps; ++step)
             Form().Undo();
         EXPECT_EQ(Files(*Form().PlayListInfos[Form().FindPlayListInfo(c.list.GetName())].Handle), before);

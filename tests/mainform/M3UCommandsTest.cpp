@@ -2,7 +2,10 @@
 
 #include "dialogs/messagebox.h"
 #include "dialogs/opendialog.h"
+#include "dialogs/qeastiondlg.h"
 #include "platform/Separator.h"
+
+#include <QApplication>
 
 #include <optional>
 
@@ -15,28 +18,42 @@ const std::string NoneFound = "No songs specified in the M3U play list were foun
                               + " Vesk Tunelo must find at least one MP3 song specified in the M3U play list before "
                                 "a play list can be imported.";
 
-// The file dialog offers its file name and answers with `chosen` in the music folder, or
-// with Cancel when `chosen` is empty; the message dialog is recorded and answered with OK.
+// The file dialog is shown and what it offers recorded; `chosen` in the music folder is
+// clicked where the file list shows it, else typed, then OK; Cancel when `chosen` is empty.
+// The message dialog is recorded and answered with OK, as is the question to overwrite.
 class M3UCommands : public ListFormFixture {
 protected:
     void SetUp() override
     {
         ListFormFixture::SetUp();
         Application->CreateForm(MessageDialog);
+        Application->CreateForm(QuestionDialog);
         Application->CreateForm(OpenDlg);
         Testing::SetModalHook([this](TForm& form) {
-            if (&form == MessageDialog) {
+            if (&form == MessageDialog)
                 told.push_back(MessageDialog->CaptionText->Caption());
-                return mrOk;
-            }
-            offered.push_back(OpenDlg->Title + ": " + OpenDlg->FileName + " " + std::to_string(OpenDlg->Mode));
-            OpenDlg->Folder = music.PathWithoutSeparator();
-            OpenDlg->FileName = chosen;
-            OpenDlg->FullPath->SetChecked(fullPath);
-            return chosen.empty() ? mrCancel : mrOk;
+            return &form == OpenDlg ? AnswerFileDialog() : mrOk;
         });
         for (const char* song : {"1", "2", "3", "4", "5", "6", "7"})
             music.Write(song + std::string(".mp3"), SongSamples::Tagged(std::string("Song ") + song));
+    }
+
+    int AnswerFileDialog()
+    {
+        TOpenDlg& dialog = *OpenDlg;
+        dialog.Show();
+        dialog.DirectoryListBox->SetDirectory(music.PathWithoutSeparator());
+        QApplication::setActiveWindow(dialog.Widget());
+        offered.push_back(dialog.Caption() + ": " + dialog.FileEdit->Text() + " "
+                          + std::to_string(dialog.FullPath->Visible()));
+        if (const int row = dialog.FileListBox->Items().IndexOf(chosen); row >= 0)
+            ClickRow(*dialog.FileListBox, row);
+        else
+            dialog.FileEdit->SetText(chosen);
+        dialog.FullPath->SetChecked(fullPath);
+        Click(chosen.empty() ? *dialog.Cancel : *dialog.Ok);
+        dialog.Hide();
+        return dialog.ModalResult();
     }
 
     TestSupport::TempFolder music;

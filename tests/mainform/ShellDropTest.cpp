@@ -2,8 +2,6 @@
 
 #include "platform/WholeFile.h"
 
-#include <sys/stat.h>
-
 namespace {
 
 using SongSamples::Tagged;
@@ -12,11 +10,6 @@ using TestSupport::UntaggedMp3Bytes;
 class ShellDrop : public ListFormFixture {
 protected:
     void Drop(const Strings& files) { Form().OnFilesDropped(files); }
-    std::string Pipe(const std::string& name) const
-    {
-        mkfifo((Folder() / name).c_str(), 0600);
-        return Folder() / name;
-    }
     // A path far longer than the 259 characters a fixed name buffer would hold.
     std::string DeepFile(const std::string& bytes) const
     {
@@ -26,6 +19,8 @@ protected:
     }
 };
 
+// Which files the tag reader refuses is its own rule, checked with it; here what the drop
+// adds: only the first file, the extension in any case, a title from the name of a tagless file.
 TEST_F(ShellDrop, TakesOnlyTheFirstFileAndOnlyWhenItIsAReadableSongDroppedOnAPlayList)
 {
     struct Case { Strings files; Strings added; };
@@ -33,14 +28,10 @@ TEST_F(ShellDrop, TakesOnlyTheFirstFileAndOnlyWhenItIsAReadableSongDroppedOnAPla
         {{Folder().Write("a.mp3", Tagged("A")), Folder().Write("b.mp3", Tagged("B"))}, {"A"}},
         {{Folder().Write("x.txt", Tagged("X")), Folder().Write("c.mp3", Tagged("C"))}, {}},
         {{Folder().Write("UP.MP3", Tagged("Up"))}, {"Up"}},
-        {{Folder().Write("mixed.Mp3", Tagged("Mixed"))}, {}},
         {{Folder().Write("song.mp3.txt", Tagged("Renamed"))}, {}},
-        {{Folder().Write("mp3", Tagged("NoDot"))}, {}},
         {{Folder().Write("bare song.mp3", UntaggedMp3Bytes())}, {"bare song"}},
         {{Folder().Write(".mp3", UntaggedMp3Bytes())}, {}},
         {{Folder().Write("short.mp3", "TAG")}, {}},
-        {{Folder().MakeFolder("folder.mp3")}, {}},
-        {{Pipe("pipe.mp3")}, {}},
         {{DeepFile(Tagged("Deep"))}, {"Deep"}},
         {{}, {}},
     };

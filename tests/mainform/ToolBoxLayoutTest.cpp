@@ -7,13 +7,6 @@ namespace {
 
 using ToolBoxLayout = AppFormFixture;
 
-// True when `front` is drawn over `behind`, both children of one widget.
-bool InFrontOf(const TControl& front, const TControl& behind)
-{
-    const QObjectList& siblings = front.Widget()->parentWidget()->children();
-    return siblings.indexOf(front.Widget()) > siblings.indexOf(behind.Widget());
-}
-
 void SetClientHeight(TAppForm& form, int height)
 {
     form.SetMinHeight(0);

@@ -3,7 +3,6 @@
 #include "dialogs/opensourcedialog.h"
 #include "mainform/WindowColors.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
@@ -11,13 +10,6 @@ namespace {
 // The window loaded with no options file: the beginner help shown and running at step 1.
 class ToolBox : public ListFormFixture {
 protected:
-    void SetUp() override
-    {
-        ListFormFixture::SetUp();
-        QApplication::setActiveWindow(Form().Widget());
-        Testing::ProcessIdle();
-    }
-
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
     {
         QTest::keyClick(Form().Widget(), key, modifiers);
@@ -32,22 +24,7 @@ protected:
             Testing::FireTimer(*Form().ToolBoxAnimate);
         return ticks;
     }
-
-    std::array<TPanel*, 4> StepPanels() const
-    {
-        return {Form().StepOnePanel, Form().StepTwoPanel, Form().StepThreePanel, Form().StepFourPanel};
-    }
-
-    std::array<TLabel*, 4> StepLabels() const
-    {
-        return {Form().HelpStep1, Form().HelpStep2, Form().HelpStep3, Form().HelpStep4};
-    }
 };
-
-bool InFront(const TControl& control)
-{
-    return control.Widget()->parentWidget()->children().last() == control.Widget();
-}
 
 // A 71-pixel panel slides in 9 ticks of 8 pixels to or from below the client area, the
 // song view giving or taking the same; between the search box and the help it swaps at
@@ -92,7 +69,9 @@ TEST_F(ToolBox, TheViewKeysSlideOrSwapTheToolBoxAndCheckTheirCommands)
         EXPECT_EQ(form.SearchGroupBox->Top(), top);
         EXPECT_EQ(form.QuickHelpPanel->Top(), top);
         EXPECT_EQ(form.mp3ViewPanel->Height(), top - viewTop - (step.front ? 2 : 0));
-        EXPECT_TRUE(!step.front || InFront(*step.front));
+        TControl* const behind = step.front == form.SearchGroupBox ? static_cast<TControl*>(form.QuickHelpPanel)
+                                                                   : form.SearchGroupBox;
+        EXPECT_TRUE(!step.front || InFrontOf(*step.front, *behind));
         EXPECT_EQ(form.HelpRunning, step.helpRuns);
         Testing::ProcessIdle();
         EXPECT_EQ(form.ShowSearchBoxAction->Checked(), step.searchChecked);
@@ -106,14 +85,16 @@ TEST_F(ToolBox, TheViewKeysSlideOrSwapTheToolBoxAndCheckTheirCommands)
 TEST_F(ToolBox, TheCurrentStepBlinksUntilAllStepsAreDone)
 {
     TAppForm& form = Form();
+    const std::array<TPanel*, 4> panels{form.StepOnePanel, form.StepTwoPanel, form.StepThreePanel, form.StepFourPanel};
+    const std::array<TLabel*, 4> labels{form.HelpStep1, form.HelpStep2, form.HelpStep3, form.HelpStep4};
     for (const auto& [step, labelRed] : std::vector<std::pair<int, bool>>{{1, true}, {1, false}, {5, false}}) {
         if (step == 5)
             form.AdvanceHelpStep(4);
         Testing::FireTimer(*form.HelpTimer);
         for (int i = 0; i < 4; ++i) {
             const bool current = i + 1 == step;
-            EXPECT_EQ(StepPanels()[i]->Color(), current ? HelpStepHighlightColor : clSilver) << step << i;
-            EXPECT_EQ(StepLabels()[i]->Font().Color(), current && labelRed ? clRed : clBlack) << step << i;
+            EXPECT_EQ(panels[i]->Color(), current ? HelpStepHighlightColor : clSilver) << step << i;
+            EXPECT_EQ(labels[i]->Font().Color(), current && labelRed ? clRed : clBlack) << step << i;
         }
     }
     EXPECT_FALSE(form.HelpTimer->Enabled());

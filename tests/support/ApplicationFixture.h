@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 // Every test gets a fresh application over the test program's one offscreen QApplication.
 class ApplicationFixture : public ::testing::Test {
@@ -37,6 +39,16 @@ protected:
     // Ends the test's application now, as the end of the program would: workers still
     // running are not waited for.
     void EndApplication() { application_.reset(); }
+
+    // Message boxes are answered with OK and their texts kept, with what else the test keeps.
+    void RecordMessages()
+    {
+        Testing::SetMessageHook([this](const std::string& text, const std::string&) {
+            messages.push_back(text);
+            return mrOk;
+        });
+    }
+    std::vector<std::string> messages;
 
 private:
     std::optional<TApplication> application_;

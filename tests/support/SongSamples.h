@@ -58,20 +58,24 @@ inline VT::Song Titled(const std::string& title, const std::string& fileName = "
                  .path = folder + "/" + (fileName.empty() ? title + ".mp3" : fileName), .type = "mp3"});
 }
 
+// One text of each song or list, in their order.
+template <typename Item, typename Text>
+std::vector<std::string> TextsOf(const std::vector<Item>& items, Text text)
+{
+    std::vector<std::string> texts;
+    for (const Item& item : items)
+        texts.emplace_back(text(item));
+    return texts;
+}
+
 inline std::vector<std::string> Titles(const std::vector<VT::Song>& songs)
 {
-    std::vector<std::string> titles;
-    for (const VT::Song& song : songs)
-        titles.emplace_back(song.GetTitle());
-    return titles;
+    return TextsOf(songs, [](const VT::Song& song) { return song.GetTitle(); });
 }
 
 inline std::vector<std::string> FileNames(const std::vector<VT::Song>& songs)
 {
-    std::vector<std::string> names;
-    for (const VT::Song& song : songs)
-        names.emplace_back(song.GetFileName());
-    return names;
+    return TextsOf(songs, [](const VT::Song& song) { return song.GetFileName(); });
 }
 
 inline std::vector<std::string> Titles(const VT::PlayList& list)
@@ -82,10 +86,7 @@ inline std::vector<std::string> Titles(const VT::PlayList& list)
 // The names of the lists behind the handles, in their order.
 inline std::vector<std::string> Names(const std::vector<VT::ListPtr>& handles)
 {
-    std::vector<std::string> names;
-    for (const VT::ListPtr& handle : handles)
-        names.push_back(handle->GetName());
-    return names;
+    return TextsOf(handles, [](const VT::ListPtr& handle) { return handle->GetName(); });
 }
 
 // The bytes of an MP3 file whose tag gives this title, artist "Band" and year "1999".
@@ -114,7 +115,6 @@ inline std::string FileOf(const std::string& name, const std::vector<VT::Song>& 
     return text;
 }
 
-// Every text of both songs equal, path and type included.
 // The nine texts: the five of the tag, then file name, folder, path and type.
 inline Strings AllTexts(const VT::Song& song)
 {
@@ -123,10 +123,10 @@ inline Strings AllTexts(const VT::Song& song)
             std::string(song.GetFolder()), song.GetPath(),                std::string(song.GetType())};
 }
 
+// Every text of both songs equal, path and type included.
 inline bool SameTexts(const VT::Song& a, const VT::Song& b)
 {
-    return a == b && a.GetFileName() == b.GetFileName() && a.GetFolder() == b.GetFolder()
-           && a.GetPath() == b.GetPath() && a.GetType() == b.GetType();
+    return AllTexts(a) == AllTexts(b);
 }
 
 } // namespace SongSamples
