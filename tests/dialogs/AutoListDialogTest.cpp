@@ -150,6 +150,11 @@ TEST_F(AutoListDialog, ReopeningKeepsCriteriaTicksAndChoiceButResetsTheRest)
     EXPECT_EQ(Controls(), "Title|Contains|");
     EXPECT_EQ(dialog.PlayListName->Text() + " in " + dialog.SearchingIn->Caption(), "My Playlist in Music");
     EXPECT_EQ(dialog.LogicCheckCombo->Text(), "All");
+    const QAbstractItemModel& columns = *static_cast<QTableView*>(dialog.CriteriaList->Widget())->model();
+    Strings captions{dialog.NameLabel->Caption()};
+    for (int column = 0; column < columns.columnCount(); ++column)
+        captions.push_back(columns.headerData(column, Qt::Horizontal).toString().toStdString());
+    EXPECT_EQ(captions, (Strings{"Play List Name:", "", "Category", "Logic", "What you are searching for"}));
 }
 
 } // namespace

@@ -36,6 +36,16 @@ TEST_F(PlayListCommands, AddingAppendsTheRowsInOrderAndFlashesTheRowOnceLeavingN
         EXPECT_EQ(Form().PlaylistListBox->ItemIndex(), highlighted);
     }
     EXPECT_FALSE(Form().DragSelect->Enabled());
+    // A shown source stays where the user scrolled it, once the view has laid itself out.
+    ShowSource(SongList("Long", 60));
+    Form().mp3ListView->Scroll(0, 400);
+    QApplication::processEvents();
+    const int top = Form().mp3ListView->TopItem();
+    Form().mp3ListView->SetSelected(top + 1, true);
+    AddTo("A");
+    QApplication::processEvents();
+    EXPECT_GT(top, 0);
+    EXPECT_EQ(Form().mp3ListView->TopItem(), top);
 }
 
 // The shown list is found by its handle, whatever row the flash highlights or where a
