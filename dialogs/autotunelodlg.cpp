@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 TAutoTuneloDialog* AutoTuneloDialog = nullptr;
 
@@ -170,6 +171,11 @@ VT::PlayList TAutoTuneloDialog::BuildPlayList() const
     TickedFilter().Apply(*SearchList, built, AllMustMatch());
     built.SetName(PlayListName->Text());
     return built;
+}
+
+VT::PlayList TAutoTuneloDialog::TakeBuiltPlayList()
+{
+    return std::exchange(built_, {});
 }
 
 std::string TAutoTuneloDialog::EntryText(TComboBox& box, std::uint8_t index)
@@ -345,9 +351,12 @@ void TAutoTuneloDialog::ClearClick()
 
 void TAutoTuneloDialog::OkClick()
 {
-    if (std::find(Ticks.begin(), Ticks.end(), true) == Ticks.end())
+    if (std::find(Ticks.begin(), Ticks.end(), true) == Ticks.end()) {
         MessageDialog->ShowMessage(NoCriteriaMessage);
-    else if (TickedFilter().Select(*SearchList, AllMustMatch()).empty())
+        return;
+    }
+    built_ = BuildPlayList();
+    if (built_.songs.empty())
         MessageDialog->ShowMessage(NoSongsMessage);
     else
         SetModalResult(mrOk);

@@ -28,6 +28,9 @@ public:
     // The songs of the searched list that the ticked criteria select, in the list's order,
     // under the name typed; built anew on every call.
     VT::PlayList BuildPlayList() const;
+    // The list that the last accepted OK built, handed over once: Auto List then adds the
+    // songs that OK found rather than filtering the list again.
+    VT::PlayList TakeBuiltPlayList();
 
     void AddCriteria();
     void UpdateSelectedCriteria();
@@ -92,6 +95,8 @@ private:
     static int EntryIndex(TComboBox& box, std::uint8_t index);
     void ShowRowCount();
     void RemoveRows(const std::vector<int>& rows);
+
+    VT::PlayList built_;
 };
 
 extern TAutoTuneloDialog* AutoTuneloDialog;

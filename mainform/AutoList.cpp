@@ -8,7 +8,7 @@ void TAppForm::AutoListActionExecute()
         return;
     if (AutoTuneloDialog->Execute(Model.GetSelected()) != mrOk)
         return;
-    SelectPlayList(CreateAutoList(AutoTuneloDialog->BuildPlayList()));
+    SelectPlayList(CreateAutoList(AutoTuneloDialog->TakeBuiltPlayList()));
 }
 
 // Unlike a play list named in its dialog, the new list does not scroll the pane.

@@ -3,6 +3,23 @@
 #include "mainform/StatusLine.h"
 #include "mainform/WindowColors.h"
 
+#include <array>
+#include <string_view>
+
+namespace {
+
+// A row's sub-items, in column order: what the row shows and what a song taken back from
+// the row holds.
+using SubItemTexts = std::array<std::string_view, 7>;
+
+SubItemTexts RowTexts(const VT::Song& song)
+{
+    return {song.GetTitle(), song.GetArtist(), song.GetAlbum(),  song.GetYear(),
+            song.GetGenre(), song.GetFileName(), song.GetFolder()};
+}
+
+} // namespace
+
 void TAppForm::ShowSongs(std::shared_ptr<const VT::PlayList> songs, std::vector<std::size_t> positions)
 {
     ShownSongs = songs ? std::move(songs) : std::make_shared<const VT::PlayList>();
@@ -110,12 +127,10 @@ void TAppForm::mp3ListViewData(TListItem& item)
     const int row = item.Index();
     if (row < 0 || static_cast<std::size_t>(row) >= ShownRowCount())
         return;
-    const VT::Song& song = ShownSong(static_cast<std::size_t>(row));
     item.SetCaption(std::to_string(row + 1));
     std::vector<std::string>& texts = item.SubItems();
     texts.clear();
-    for (const std::string_view text : {song.GetTitle(), song.GetArtist(), song.GetAlbum(), song.GetYear(),
-                                        song.GetGenre(), song.GetFileName(), song.GetFolder()})
+    for (const std::string_view text : RowTexts(ShownSong(static_cast<std::size_t>(row))))
         texts.emplace_back(text);
 }
 
@@ -173,20 +188,15 @@ void TAppForm::mp3ListViewMouseUp(TMouseButton, TShiftState, int x, int y)
 
 VT::Song TAppForm::SongFromItem(int row) const
 {
-    if (ShowsPlaceholder() || row < 0 || row >= mp3ListView->Items().Count())
+    if (ShowsPlaceholder() || row < 0 || row >= mp3ListView->Items().Count()
+        || static_cast<std::size_t>(row) >= ShownRowCount())
         throw VT::not_in_range();
-    const TListItem item = mp3ListView->Items().Item(row);
-    // Sub-item k shows in column k + 1, after the row number.
-    const auto text = [&](std::size_t field) { return item.ColumnText(ViewVars.ColumnMap[field] + 1); };
-    VT::Song song;
-    song.SetTitle(text(0));
-    song.SetArtist(text(1));
-    song.SetYear(text(2));
-    song.SetGenre(text(3));
-    song.SetAlbum(text(4));
-    song.SetFileName(text(5));
-    song.SetFolder(text(6));
-    return song;
+    // The row's texts are taken where the view takes them, not asked of the view: a
+    // selection of many rows then costs no row's strings.
+    const SubItemTexts texts = RowTexts(ShownSong(static_cast<std::size_t>(row)));
+    const auto text = [&](std::size_t field) { return texts[static_cast<std::size_t>(ViewVars.ColumnMap[field])]; };
+    return VT::Song({.title = text(0), .artist = text(1), .album = text(4), .year = text(2), .genre = text(3),
+                     .fileName = text(5), .folder = text(6)});
 }
 
 void TAppForm::GetSelectedSongs(VT::PlayList& list) const
@@ -194,6 +204,8 @@ void TAppForm::GetSelectedSongs(VT::PlayList& list) const
     list.songs.clear();
     if (ShowsPlaceholder())
         return;
-    for (const int row : mp3ListView->SelectedRows())
+    const std::vector<int> rows = mp3ListView->SelectedRows();
+    list.songs.reserve(rows.size());
+    for (const int row : rows)
         list.songs.push_back(SongFromItem(row));
 }

@@ -86,7 +86,7 @@ TEST_F(AutoListDialog, NewestCriterionComesFirstAndDeletingSelectedRowsKeepsRows
 }
 
 // OK stays with a message until a ticked criterion finds a song; an empty text counts as
-// matched under All, and the name goes as typed.
+// matched under All, and the list OK found is handed on under the name as typed.
 TEST_F(AutoListDialog, OkNeedsATickedCriterionThatFindsSongs)
 {
     const std::string noCriteria = "There are no criteria created or checked. To create a criteria, use the \"create\" "
@@ -108,7 +108,7 @@ TEST_F(AutoListDialog, OkNeedsATickedCriterionThatFindsSongs)
     dialog.PlayListName->SetText("");
     dialog.OkClick();
     EXPECT_EQ(dialog.ModalResult(), mrOk);
-    const VT::PlayList built = dialog.BuildPlayList();
+    const VT::PlayList built = dialog.TakeBuiltPlayList();
     EXPECT_EQ(Titles(built), (Strings{"Blue", "Rocket"}));
     EXPECT_EQ(built.GetName(), "");
 }

@@ -34,15 +34,19 @@ const VT::PlayList Mixed = ListOf("Music", {Make({.title = "t1", .artist = "B", 
                                             Make({.title = "t3", .artist = "A", .album = "x"}),
                                             Make({.title = "t4", .artist = "C", .album = "z"})});
 
-// A mouse-up over a row takes the song's file back from the row's texts.
+// A mouse-up over a row takes the song's file back from the row's texts. A song taken
+// back holds no path or type, also in what a list file would hold.
 TEST_F(SongView, RowsShowTheirNumberAndTheSongsTextsInColumnOrder)
 {
     ShowSource(ListOf("Music", {Titled("One"), Make({.title = "Two", .artist = "Ann", .album = "Al", .genre = "Pop",
-                                                     .year = "1962", .fileName = "2.mp3", .folder = "/music"})}));
+                                                     .year = "1962", .fileName = "2.mp3", .folder = "/music",
+                                                     .path = "/old/2.mp3", .type = "mp3"})}));
     const TListItem second = Form().mp3ListView->Items().Item(1);
     EXPECT_EQ(second.Caption(), "2");
     EXPECT_EQ(second.SubItems(), (Strings{"Two", "Ann", "Al", "1962", "Pop", "2.mp3", "/music"}));
-    EXPECT_EQ(Form().SongFromItem(1), Form().ShownSongs->songs[1]);
+    std::string record;
+    Form().SongFromItem(1).Write(record);
+    EXPECT_EQ(record, "SONG\r\nTwo\r\nAnn\r\nAl\r\nPop\r\n1962\r\n2.mp3\r\n/music\r\n\r\n\r\nEND SONG\r\n");
     ClickSongRow(1);
     const std::string path = "/music" + std::string(1, Platform::Separator) + "2.mp3";
     EXPECT_EQ(Form().ViewVars.ClickedSongPath, path);
