@@ -33,30 +33,6 @@ bool JoinsFolderAndName(std::string_view path, std::string_view folder, std::str
 
 } // namespace
 
-Song::Song(const TagAndPlace& texts)
-{
-    std::array<std::string_view, TextCount> inRecordOrder{};
-    inRecordOrder[Title] = texts.title;
-    inRecordOrder[Artist] = texts.artist;
-    inRecordOrder[Album] = texts.album;
-    inRecordOrder[Genre] = texts.genre;
-    inRecordOrder[Year] = texts.year;
-    inRecordOrder[FileName] = texts.fileName;
-    inRecordOrder[Folder] = texts.folder;
-    Ends ends{};
-    std::size_t end = 0;
-    for (std::size_t index = 0; index < TextCount; ++index) {
-        end += inRecordOrder[index].size();
-        ends[index] = CheckedEnd(end);
-    }
-    block_ = NewBlock(ends);
-    if (!block_)
-        return;
-    char* at = block_.get() + EndsSize;
-    for (const std::string_view text : inRecordOrder)
-        at += text.copy(at, text.size());
-}
-
 Song::Song(const Song& other) : pathIsFullName_(other.pathIsFullName_)
 {
     if (other.block_) {

@@ -42,12 +42,8 @@ struct SongTexts {
 class Song {
 public:
     Song() = default;
-    // The tag's texts and where the file lies, with no path or type of its own.
-    struct TagAndPlace {
-        std::string_view title, artist, album, year, genre, fileName, folder;
-    };
     // Builds the song's block once, where a setter per text would build it each time.
-    explicit Song(const TagAndPlace& texts);
+    explicit Song(const SongTexts& texts) { SetTexts(texts); }
     Song(const Song& other);
     Song& operator=(const Song& other);
     // A song moved from is left empty.
