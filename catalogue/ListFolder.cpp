@@ -87,6 +87,7 @@ void ListSequence::DeleteFileOf(ListPtr list)
 {
     const std::string path = FileOf(*list);
     files_[list->Serial()].clear();
+    settled_.clear();
     if (path.empty())
         return;
     for (const ListNode& node : lists_) {
@@ -140,11 +141,50 @@ struct ListSequence::SavePlan {
 // reads nothing but the plan and the lists as they stood when it was planned.
 std::vector<ListPtr> ListSequence::WriteFiles(const std::string& folder, Lists which, const FileWorkRunner& run)
 {
+    if (which == Lists::Renamed && Settled(folder))
+        return {};
     SavePlan plan = Plan(folder, which);
     // Most undo steps leave every file as it is: no worker for them.
     if (!plan.jobs.empty() || !plan.goneFiles.empty() || plan.filesLeft)
         run([&plan, this] { Carry(plan, extension_); });
-    return Finish(plan);
+    std::vector<ListPtr> failed = Finish(plan);
+    if (failed.empty())
+        NoteSettled(folder);
+    else
+        settled_.clear();
+    return failed;
+}
+
+bool ListSequence::Settled(const std::string& folder) const
+{
+    if (settled_.empty() || folder != settledFolder_)
+        return false;
+    std::size_t index = 0;
+    for (auto at = lists_.begin(); at != lists_.end(); ++at, ++index) {
+        const PlayList& list = *at->list;
+        if (index >= settled_.size()) {
+            if (files_.contains(list.Serial()) || !list.GetFilePath().empty())
+                return false;
+            continue;
+        }
+        const SettledList& then = settled_[index];
+        if (list.Serial() != then.serial || list.GetName() != then.name || list.GetFilePath() != then.filePath)
+            return false;
+    }
+    for (; index < settled_.size(); ++index) {
+        const auto file = files_.find(settled_[index].serial);
+        if (file != files_.end() && !file->second.empty())
+            return false;
+    }
+    return true;
+}
+
+void ListSequence::NoteSettled(const std::string& folder)
+{
+    settledFolder_ = folder;
+    settled_.clear();
+    for (const ListNode& node : lists_)
+        settled_.push_back({node.list->Serial(), node.list->GetName(), node.list->GetFilePath()});
 }
 
 ListSequence::SavePlan ListSequence::Plan(const std::string& folder, Lists which)

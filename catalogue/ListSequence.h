@@ -86,11 +86,26 @@ private:
     std::vector<ListPtr> Finish(SavePlan& plan);
     // The path of the file that holds the list, as this sequence last knew it; empty for none.
     std::string FileOf(const PlayList& list) const;
+    // True when no list can have left its file since the last save into the folder that
+    // left every list where it belongs: each list at each position still has the serial,
+    // name and file it had then, a list added since has no file yet, and a list gone since
+    // leaves no file behind. An undo of an edit among many lists is then checked without
+    // planning a file for every one of them.
+    bool Settled(const std::string& folder) const;
+    void NoteSettled(const std::string& folder);
 
     ListNodes lists_;
     // By serial, the file each list was last written or moved to, or none once it was
     // removed: an undo state's version of a list names the file the list had back then.
     std::unordered_map<std::uint64_t, std::string> files_;
+    // What Settled compares with, by position; kept by this sequence alone, not by copies.
+    struct SettledList {
+        std::uint64_t serial;
+        std::string name;
+        std::string filePath;
+    };
+    std::vector<SettledList> settled_;
+    std::string settledFolder_;
     ListPtr current_;
     std::string_view extension_; // in small letters, e.g. ".vtl"
 };

@@ -5,6 +5,7 @@
 #include "platform/Separator.h"
 #include "platform/TextLines.h"
 
+#include <array>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -82,15 +83,6 @@ std::unique_ptr<char[]> Song::NewBlock(const Ends& ends)
     return block;
 }
 
-void Song::Adopt(std::string_view texts, const Ends& ends)
-{
-    // Built before the old block goes: the texts may lie in it.
-    std::unique_ptr<char[]> block = NewBlock(ends);
-    if (block)
-        texts.copy(block.get() + EndsSize, texts.size());
-    block_ = std::move(block);
-}
-
 void Song::SetText(TextIndex index, std::string_view text)
 {
     Ends ends = AllEnds();
@@ -137,34 +129,41 @@ void Song::SetTexts(const SongTexts& texts)
     pathIsFullName_ = pathIsFullName;
 }
 
-void Song::Read(Platform::LineReader& input)
+namespace {
+
+// The nine texts of a record and its end line.
+using RecordLines = std::array<std::string_view, 10>;
+
+// The record's lines one at a time, for the rare record that does not lie whole in what
+// the reader read ahead: each is copied aside, as the next line may move it.
+void ReadLinesOneByOne(Platform::LineReader& input, RecordLines& lines)
 {
-    // The lines are gathered first, so that the song's block is made once and to size.
     thread_local std::string gathered;
     gathered.clear();
-    Ends ends{};
-    bool pathIsFullName = false;
-    for (std::size_t index = 0; index < TextCount; ++index) {
+    std::array<std::size_t, RecordLines().size()> ends{};
+    for (std::size_t index = 0; index < lines.size(); ++index) {
         const auto line = input.Next();
         if (!line)
             throw bad_tag();
-        if (index == Path) {
-            // Folder and file name come before the path in the record.
-            const std::string_view fileName(gathered.data() + ends[FileName - 1], ends[FileName] - ends[FileName - 1]);
-            const std::string_view folder(gathered.data() + ends[FileName], ends[Folder] - ends[FileName]);
-            pathIsFullName = JoinsFolderAndName(line->text, folder, fileName);
-            if (!pathIsFullName)
-                gathered.append(line->text);
-        } else {
-            gathered.append(line->text);
-        }
-        ends[index] = CheckedEnd(gathered.size());
+        gathered.append(line->text);
+        ends[index] = gathered.size();
     }
-    const auto closing = input.Next();
-    if (!closing || closing->text != RecordEnd)
+    for (std::size_t index = 0, start = 0; index < lines.size(); start = ends[index++])
+        lines[index] = std::string_view(gathered).substr(start, ends[index] - start);
+}
+
+} // namespace
+
+void Song::Read(Platform::LineReader& input)
+{
+    RecordLines lines;
+    static_assert(lines.size() == TextCount + 1);
+    if (!input.TakeLines(lines))
+        ReadLinesOneByOne(input, lines);
+    if (lines.back() != RecordEnd)
         throw bad_tag();
-    Adopt(gathered, ends);
-    pathIsFullName_ = pathIsFullName;
+    SetTexts({lines[Title], lines[Artist], lines[Album], lines[Genre], lines[Year], lines[FileName], lines[Folder],
+              lines[Path], lines[Type]});
 }
 
 template <typename PutText>

@@ -136,8 +136,6 @@ private:
     void SetText(TextIndex index, std::string_view text);
     // A block with room for texts that end at `ends`, the ends written; none for no texts.
     static std::unique_ptr<char[]> NewBlock(const Ends& ends);
-    // Takes texts laid out as the block holds them, with their ends.
-    void Adopt(std::string_view texts, const Ends& ends);
 
     // The record's lines at `at`, each text put there by `putText`; returns where they end.
     template <typename PutText>

@@ -13,11 +13,26 @@ std::string SongCount(const VT::ListPtr& list)
     return std::to_string(list->songs.size());
 }
 
+// The row of a list, its name and its number of songs, written over `text`.
+void WriteEntryText(std::string& text, const VT::ListPtr& list)
+{
+    text.assign(list->GetName()).append(" (").append(SongCount(list)).append(")");
+}
+
+// Byte order of the folded names, as the pane sorts them, without folding copies.
+bool FoldedLess(std::string_view a, std::string_view b)
+{
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return VT::FoldByte(x) < VT::FoldByte(y); });
+}
+
 } // namespace
 
 std::string TAppForm::ListEntryText(VT::ListPtr list) const
 {
-    return list->GetName() + " (" + SongCount(list) + ")";
+    std::string text;
+    WriteEntryText(text, list);
+    return text;
 }
 
 void TAppForm::AppendSource(VT::ListPtr source)
@@ -39,10 +54,17 @@ void TAppForm::AppendPlayListEntry(const VT::ListPtr& playList)
     PlaylistListBox->Items().Add(playList->GetName());
 }
 
+// A row that already reads so is left alone: an undo re-sorts the whole pane, and among
+// many lists only the few it changed should cost the view anything.
 void TAppForm::UpdatePlayListEntry(std::int32_t row)
 {
-    if (IsPlayListIndex(row) && row < static_cast<std::int32_t>(PlayListInfos.size()))
-        PlaylistListBox->Items().Set(row, ListEntryText(PlayListInfos[row].Handle));
+    if (!IsPlayListIndex(row) || row >= static_cast<std::int32_t>(PlayListInfos.size()))
+        return;
+    thread_local std::string text;
+    WriteEntryText(text, PlayListInfos[row].Handle);
+    TStrings& rows = PlaylistListBox->Items();
+    if (rows[row] != text)
+        rows.Set(row, text);
 }
 
 std::string TAppForm::LowerCaseName(const std::string& name) { return VT::FoldCase(name); }
@@ -68,6 +90,20 @@ void TAppForm::SortPlayLists()
     if (selectedList.IsList())
         PlaylistListBox->SetItemIndex(PlayListRow(selectedList));
     UpdateListArrow();
+}
+
+bool TAppForm::RowsStandInOrderOn(const std::vector<VT::ListPtr>& lists) const
+{
+    if (PlayListInfos.size() != lists.size())
+        return false;
+    for (std::size_t row = 0; row < PlayListInfos.size(); ++row) {
+        const ListInfo& info = PlayListInfos[row];
+        if (!info.Handle.IsList() || info.Handle->GetName() != info.Name)
+            return false;
+        if (row > 0 && !FoldedLess(PlayListInfos[row - 1].Name, info.Name))
+            return false;
+    }
+    return true;
 }
 
 std::int32_t TAppForm::FindPlayListInfo(const std::string& name) const

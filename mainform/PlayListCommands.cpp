@@ -292,10 +292,19 @@ void TAppForm::FollowLastAddTo(std::size_t position, const std::vector<VT::ListP
 }
 
 // The rows are written over in place, only their number adjusted: emptying and refilling
-// the box would cost every row its place in the view, on every undo.
+// the box would cost every row its place in the view, on every undo. An undo that leaves
+// every list its name, as most do, keeps the rows' order and costs no sort.
 void TAppForm::RebuildPlayListPane(const std::vector<VT::ListPtr>& lists)
 {
     PlaylistListBox->SetItemIndex(-1);
+    if (RowsStandInOrderOn(lists)) {
+        for (std::int32_t row = 0; row < static_cast<std::int32_t>(PlayListInfos.size()); ++row) {
+            PlayListInfos[row].SearchState = {};
+            UpdatePlayListEntry(row);
+        }
+        UpdateListArrow();
+        return;
+    }
     PlayListInfos.clear();
     for (const VT::ListPtr& list : lists)
         PlayListInfos.push_back(ListInfo{list, list->GetName(), {}});

@@ -483,6 +483,10 @@ private:
     std::int32_t PlayListToDelete() const;
     void RestoreHistory(void (VT::Manager::*step)());
     void RebuildPlayListPane(const std::vector<VT::ListPtr>& lists);
+    // True when the rows stand on these lists, one each, under the names they have now,
+    // and no two names are equal but for letter case: sorting them afresh from the
+    // lists would give the same rows in the same order.
+    bool RowsStandInOrderOn(const std::vector<VT::ListPtr>& lists) const;
     void FollowLastAddTo(std::size_t position, const std::vector<VT::ListPtr>& lists);
     void DeleteList(Pane pane, std::int32_t row);
     void ForgetDeletedPlayList(const VT::ListPtr& list);

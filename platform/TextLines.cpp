@@ -65,6 +65,26 @@ std::optional<LineReader::Line> LineReader::NextAfterRefill()
     return TakeLine(feed);
 }
 
+bool LineReader::TakeLines(std::span<std::string_view> lines)
+{
+    // The line feeds are all found before anything is taken, so that a record that does
+    // not lie whole in the buffer is left for Next as it was.
+    std::size_t at = 0;
+    for (std::string_view& line : lines) {
+        const std::size_t searched = std::min(rest_.size() - at, LongestLine + 1);
+        const void* feed = searched == 0 ? nullptr : std::memchr(rest_.data() + at, '\n', searched);
+        if (feed == nullptr)
+            return false;
+        const auto length = static_cast<std::size_t>(static_cast<const char*>(feed) - (rest_.data() + at));
+        line = rest_.substr(at, length);
+        at += length + 1;
+    }
+    rest_.remove_prefix(at);
+    for (std::string_view& line : lines)
+        line = WithoutCarriageReturn(line);
+    return true;
+}
+
 LineReader::Line LineReader::PassOver(std::size_t length, bool terminated)
 {
     rest_.remove_prefix(length);

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -56,6 +57,13 @@ public:
         return NextAfterRefill();
     }
 
+    // Takes as many lines as `lines` has room for in one go, when they all lie whole in
+    // what was read ahead, each ended by a line feed and none too long: a record of a list
+    // file is then found with one look at its bytes, without copying them on the way.
+    // Otherwise takes nothing and returns false, and Next takes them one at a time. The
+    // texts are valid until the next call of Next or TakeLines.
+    bool TakeLines(std::span<std::string_view> lines);
+
     // The bytes not yet read, those still in the file included.
     std::size_t Remaining() const { return rest_.size() + unread_; }
 
@@ -84,13 +92,19 @@ private:
         const std::size_t length = static_cast<std::size_t>(feed - rest_.data());
         if (length > LongestLine)
             return PassOver(length + 1, true);
-        std::string_view text = rest_.substr(0, length);
+        const std::string_view text = rest_.substr(0, length);
         rest_.remove_prefix(length + 1);
+        return Line{WithoutCarriageReturn(text), true};
+    }
+
+    // A line's text without the carriage return of its line end.
+    std::string_view WithoutCarriageReturn(std::string_view text)
+    {
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);
         else
             onlyLineEnds_ = false;
-        return Line{text, true};
+        return text;
     }
 
     std::optional<Line> NextAfterRefill();

@@ -137,6 +137,15 @@ TEST_F(PlayListCommands, UndoAndRedoRebuildThePaneAndGreyTheWindowWhenTheShownLi
     Form().Undo();
     EXPECT_EQ(Status(), NothingShownText);
     EXPECT_EQ(Form().mp3ListView->Items().Count(), 0);
+    // A redo that leaves every name as it was forgets the lists' searches all the same.
+    Form().Redo();
+    ClickRow(*Form().PlaylistListBox, 0);
+    const std::string unsearched = Form().TitleEdit->Text();
+    Type(*Form().TitleEdit, "x");
+    ClickRow(*Form().PlaylistListBox, 1);
+    Form().Redo();
+    ClickRow(*Form().PlaylistListBox, 0);
+    EXPECT_EQ(Form().TitleEdit->Text(), unsearched);
 }
 
 } // namespace

@@ -29,6 +29,23 @@ Lines AllLines(Platform::LineReader& reader)
     return lines;
 }
 
+// The same lines taken `count` at a time wherever they lie whole in the buffer.
+Lines LinesInGroups(Platform::LineReader& reader, std::size_t count)
+{
+    Lines lines;
+    std::vector<std::string_view> group(count);
+    for (;;) {
+        if (reader.TakeLines(group)) {
+            for (std::string_view line : group)
+                lines.emplace_back(std::string(line), true);
+        } else if (auto line = reader.Next()) {
+            lines.emplace_back(std::string(line->text), line->terminated);
+        } else {
+            return lines;
+        }
+    }
+}
+
 Lines TextLines(std::string_view text)
 {
     Platform::LineReader reader(text);
@@ -56,6 +73,11 @@ TEST(LineReader, ReadsAFileInBlocksLikeTheWholeTextAndCountsWhatIsLeft)
             EXPECT_EQ(AllLines(reader), TextLines(text)) << block;
             EXPECT_EQ(reader.Remaining(), 0U);
             EXPECT_FALSE(reader.Failed());
+            for (std::size_t group : {1U, 2U, 3U}) {
+                Platform::LineReader grouped;
+                ASSERT_TRUE(grouped.OpenFile(folder / "f.txt", block));
+                EXPECT_EQ(LinesInGroups(grouped, group), TextLines(text)) << block << " " << group;
+            }
         }
     }
 }
@@ -74,6 +96,9 @@ TEST(LineReader, PassesOverALineTooLongToHoldAndReadsOn)
     for (std::size_t block : {std::size_t{0}, std::size_t{4096}, Platform::LineReader::DefaultBlock}) {
         Platform::LineReader reader(text);
         ASSERT_TRUE(block == 0 || reader.OpenFile(folder / "f.txt", block));
+        // Lines taken in one go are never too long.
+        std::vector<std::string_view> three(3);
+        EXPECT_FALSE(reader.TakeLines(three));
         std::vector<Shape> shapes;
         while (auto line = reader.Next())
             shapes.emplace_back(line->text.size(), line->overlong, line->terminated);
