@@ -195,9 +195,8 @@ VT::Song TAppForm::SongFromItem(int row) const
     // selection of many rows then costs no row's strings.
     const SubItemTexts texts = RowTexts(ShownSong(static_cast<std::size_t>(row)));
     const auto text = [&](std::size_t field) { return texts[static_cast<std::size_t>(ViewVars.ColumnMap[field])]; };
-    // No path or type of its own.
     return VT::Song({.title = text(0), .artist = text(1), .album = text(4), .genre = text(3), .year = text(2),
-                     .fileName = text(5), .folder = text(6)});
+                     .fileName = text(5), .folder = text(6), .path = {}, .type = {}});
 }
 
 void TAppForm::GetSelectedSongs(VT::PlayList& list) const
