@@ -73,14 +73,17 @@ struct BorderCase {
 class FormBorders : public Forms, public ::testing::WithParamInterface<BorderCase> {};
 
 // The program sizes every form; only a sizeable border lets the user change the size,
-// never below the minimum.
-TEST_P(FormBorders, DecideWhetherTheUserMayResizeTheForm)
+// never below the minimum. A form without title-bar buttons leaves only when the program
+// hides it.
+TEST_P(FormBorders, DecideWhetherTheUserMayResizeOrCloseTheForm)
 {
     TForm form;
     form.SetBounds(0, 0, 458, 191);
     form.SetBorderStyle(GetParam().style);
     form.SetMinWidth(200);
     form.SetMinHeight(150);
+    int asked = 0;
+    form.OnClose = [&](TCloseAction&) { ++asked; };
     form.Show();
     form.Widget()->resize(100, 400);
     EXPECT_EQ(form.Widget()->size(), GetParam().afterUserResize);
@@ -91,6 +94,11 @@ TEST_P(FormBorders, DecideWhetherTheUserMayResizeTheForm)
     EXPECT_EQ(form.Widget()->testAttribute(Qt::WA_X11NetWmWindowTypeToolBar), !GetParam().minimiseAndMaximise);
     form.SetBounds(0, 0, 317, 143);
     EXPECT_EQ(form.Width(), 317);
+    const bool closeBox = GetParam().style != bsNone;
+    EXPECT_TRUE(closeBox || !form.Widget()->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    form.Widget()->close();
+    EXPECT_EQ(asked, closeBox ? 1 : 0);
+    EXPECT_EQ(form.Visible(), !closeBox);
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, FormBorders,
@@ -98,9 +106,6 @@ INSTANTIATE_TEST_SUITE_P(Styles, FormBorders,
                                            BorderCase{bsDialog, QSize(458, 191), false, Qt::Dialog},
                                            BorderCase{bsNone, QSize(458, 191), false, Qt::Dialog}));
 
-} // namespace
-
-namespace {
 
 using FileDrops = OnAForm;
 

@@ -100,9 +100,13 @@ VT::ListPtr ListFormFixture::ShowPlayList(const VT::PlayList& list)
 
 void ListFormFixture::ClickRow(TListBox& box, int row, bool rightButton)
 {
+    QTest::mouseClick(box.ClientWidget(), rightButton ? Qt::RightButton : Qt::LeftButton, {}, RowPoint(box, row));
+}
+
+QPoint ListFormFixture::RowPoint(const TListBox& box, int row)
+{
     const TRect rect = box.ItemRect(row);
-    QTest::mouseClick(box.ClientWidget(), rightButton ? Qt::RightButton : Qt::LeftButton, {},
-                      QPoint(rect.Left + 4, (rect.Top + rect.Bottom) / 2));
+    return QPoint(rect.Left + 4, (rect.Top + rect.Bottom) / 2);
 }
 
 void ListFormFixture::ClickColumn(int column)

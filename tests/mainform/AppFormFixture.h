@@ -64,8 +64,9 @@ protected:
     VT::ListPtr ShowSource(const VT::PlayList& list);
     VT::ListPtr ShowPlayList(const VT::PlayList& list);
 
-    // A click at the left end of a row, in its middle.
+    // A click at the left end of a row, in its middle, where RowPoint points.
     void ClickRow(TListBox& box, int row, bool rightButton = false);
+    static QPoint RowPoint(const TListBox& box, int row);
     // A click on a header of the song view.
     void ClickColumn(int column);
     // A click in the song view's title column at the height of a row, which may lie below the last.
