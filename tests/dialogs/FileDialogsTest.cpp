@@ -123,12 +123,7 @@ TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
     Application->CreateForm(QuestionDialog);
     Application->CreateForm(OpenDlg);
     TOpenDlg& dialog = *OpenDlg;
-    struct Case {
-        const char* name;
-        std::uint8_t mode;
-        std::vector<int> answers;
-        int result;
-    };
+    struct Case { const char* name; std::uint8_t mode; std::vector<int> answers; int result; };
     const Case cases[] = {
         {"list.m3u", 1, {mrCancel, mrOk}, mrOk},
         {"notes.txt", 1, {mrOk}, mrOk},

@@ -28,12 +28,7 @@ protected:
     TOpenDirectory picker;
 };
 
-struct PickerRun {
-    bool noChangeDir;
-    bool accept;
-    std::string directory;
-    std::string currentFolder;
-};
+struct PickerRun { bool noChangeDir, accept; std::string directory, currentFolder; };
 
 // The folder typed is chosen with the accept button, and becomes the current folder
 // unless NoChangeDir; Cancel chooses nothing.

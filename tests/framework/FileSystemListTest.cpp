@@ -29,10 +29,7 @@ TEST_F(FileSystemLists, ShowMatchingRegularFilesRegardlessOfCaseAndHideDotFiles)
         folder.Write(name, "bytes");
     folder.MakeFolder("x.mp3");
     ASSERT_EQ(mkfifo((folder / "pipe.mp3").c_str(), 0600), 0);
-    struct Case {
-        const char* mask;
-        Strings rows;
-    };
+    struct Case { const char* mask; Strings rows; };
     const Case cases[] = {
         {"*.mp3*", {"A.MP3", "b.mp3", "c.Mp3x", "\xE9t\xE9.mp3"}},
         {"*.m3u", {"list.m3u"}},
@@ -84,11 +81,7 @@ TEST_F(FileSystemLists, ListTheParentsTheFolderAndItsVisibleSubFoldersAndTieTheF
 TEST_F(FileSystemLists, KeepTheProgressBarsPositionBetweenMinAndMax)
 {
     TProgressBar& bar = Make<TProgressBar>(form);
-    struct Step {
-        int max;
-        int by;
-        int position;
-    };
+    struct Step { int max, by, position; };
     const Step steps[] = {{25, 1, 1}, {25, 21, 22}, {25, 10, 25}, {10, 0, 10}, {10, -20, 0}};
     for (const Step& step : steps) {
         bar.SetMax(step.max);

@@ -29,24 +29,4 @@ TEST_F(Queue, RunStepsInOrderWithoutWaitingAndBeforeALaterWaitingStep)
     EXPECT_EQ(ran, (std::vector<int>{1, 2, 3, 4}));
 }
 
-// Once the main form has begun to close, a queued step ends the worker as a waiting one does.
-TEST_F(Queue, EndTheWorkerOnceTheMainFormHasBegunToClose)
-{
-    TForm* main = nullptr;
-    Application->CreateForm(main);
-    main->Show();
-    main->Close();
-    bool ranOn = false;
-    bool stepRan = false;
-    new Worker([&] {
-        TThread::Queue([&] { stepRan = true; });
-        ranOn = true;
-    });
-    QCoreApplication::processEvents();
-    Testing::WaitForWorkers();
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(ranOn);
-    EXPECT_FALSE(stepRan);
-}
-
 } // namespace

@@ -31,7 +31,8 @@ TEST_F(Threads, StartOnceTheCreatorReturnsAndCarryAStepsExceptionBack)
     EXPECT_EQ(caught, "no such folder");
 }
 
-// A step that closes the main form finishes; later steps run only when the close is refused.
+// A step that closes the main form finishes; later steps run only when the close is refused,
+// and a step queued once the close has begun ends the worker as a waiting one does.
 TEST_F(Threads, RunLaterStepsOnlyWhenTheMainFormStaysOpen)
 {
     for (const TCloseAction answer : {caNone, caHide}) {
@@ -41,15 +42,19 @@ TEST_F(Threads, RunLaterStepsOnlyWhenTheMainFormStaysOpen)
         Application->CreateForm(main);
         main->OnClose = [answer](TCloseAction& action) { action = answer; };
         std::vector<std::string> ran;
+        std::atomic<bool> ranOn = false;
         new Worker([&] {
             TThread::Synchronize([&] {
                 main->Close();
                 ran.push_back("closing step");
             });
+            TThread::Queue([&] { ran.push_back("queued step"); });
+            ranOn = true;
             TThread::Synchronize([&] { ran.push_back("later step"); });
         });
         Testing::WaitForWorkers();
-        EXPECT_EQ(ran.size(), answer == caNone ? 2u : 1u) << answer;
+        EXPECT_EQ(ran.size(), answer == caNone ? 3u : 1u) << answer;
+        EXPECT_EQ(ranOn, answer == caNone) << answer;
     }
 }
 
@@ -61,7 +66,7 @@ TEST_F(Threads, KeepTheirOrderAcrossARefusedClose)
     Application->CreateForm(main);
     std::vector<std::string> ran;
     std::promise<void> closing, firstPosted, secondMayGo, secondPosted;
-    new TestSupport::Worker([&] {
+    new Worker([&] {
         closing.get_future().wait();
         TThread::Queue([&] { ran.push_back("first"); });
         firstPosted.set_value();

@@ -43,11 +43,7 @@ Strings AlwaysEnabledAnd(Strings more)
 
 TEST_F(Commands, AreEnabledByWhatIsShownAndSelected)
 {
-    struct Case {
-        const char* state;
-        std::function<void()> setUp;
-        Strings enabledBeyondAlways;
-    };
+    struct Case { const char* state; std::function<void()> setUp; Strings enabledBeyondAlways; };
     const std::vector<Case> cases{
         {"nothing shown", [] {}, {}},
         {"an empty play list", [this] { ShowPlayList(SongList("Empty", 0)); },

@@ -15,15 +15,7 @@ using ToolBox = ListFormFixture;
 // once. The command of the shown state hides the tool box.
 TEST_F(ToolBox, TheViewKeysSlideOrSwapTheToolBoxAndCheckTheirCommands)
 {
-    struct Step {
-        Qt::Key key;
-        Qt::KeyboardModifiers modifiers;
-        int ticks;
-        TControl* front;
-        bool helpRuns;
-        bool searchChecked;
-        bool helpChecked;
-    };
+    struct Step { Qt::Key key; Qt::KeyboardModifiers modifiers; int ticks; TControl* front; bool helpRuns, searchChecked, helpChecked; };
     TAppForm& form = Form();
     const std::vector<Step> steps{
         {Qt::Key_H, Qt::ControlModifier, 9, nullptr, false, false, false},
@@ -93,11 +85,7 @@ TEST_F(ToolBox, TheStepCommandsMoveTheHelpOnlyForwards)
 {
     TAppForm& form = Form();
     Application->CreateForm(OpenSourceDlg);
-    struct Case {
-        int from;
-        std::function<void()> command;
-        int to;
-    };
+    struct Case { int from; std::function<void()> command; int to; };
     const auto click = [](TControl* control) {
         return [control] { QTest::mouseClick(control->ClientWidget(), Qt::LeftButton, {}, QPoint(2, 2)); };
     };
