@@ -3,6 +3,7 @@
 #include "framework/TDirectoryListBox.h"
 #include "framework/TFileListBox.h"
 #include "framework/TProgressBar.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/TempFolder.h"
 
 #include <unistd.h>
@@ -11,14 +12,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-Strings Rows(TListBox& box)
-{
-    Strings rows;
-    for (int row = 0; row < box.Items().Count(); ++row)
-        rows.push_back(box.Items()[row]);
-    return rows;
-}
 
 using FileSystemLists = OnAForm;
 

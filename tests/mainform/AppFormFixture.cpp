@@ -58,14 +58,6 @@ VT::PlayList SongList(const std::string& name, int count)
     return list;
 }
 
-std::vector<std::string> Rows(TListBox& box)
-{
-    std::vector<std::string> rows;
-    for (int row = 0; row < box.Items().Count(); ++row)
-        rows.push_back(box.Items()[row]);
-    return rows;
-}
-
 bool InFrontOf(const TControl& front, const TControl& behind)
 {
     const QObjectList& siblings = front.Widget()->parentWidget()->children();

@@ -2,6 +2,7 @@
 
 #include "mainform/Unit1.h"
 #include "tests/support/ApplicationFixture.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
@@ -45,9 +46,6 @@ private:
 
 // A list of `count` songs titled after it: "Rock 1", "Rock 2", ...
 VT::PlayList SongList(const std::string& name, int count);
-
-// The rows of a pane as it shows them.
-std::vector<std::string> Rows(TListBox& box);
 
 // True when `front` is drawn over `behind`, both children of one widget.
 bool InFrontOf(const TControl& front, const TControl& behind);
