@@ -16,11 +16,7 @@ namespace fs = std::filesystem;
 // The picker starts in the test's folder, the process's current folder during the test.
 class OpenDirectory : public ApplicationFixture {
 protected:
-    OpenDirectory()
-    {
-        folder.MakeFolder("Sub");
-        fs::current_path(folder.Path());
-    }
+    OpenDirectory() { folder.MakeFolder("Sub"); }
     ~OpenDirectory() override { fs::current_path(startFolder); }
 
     const fs::path startFolder = fs::current_path();

@@ -32,11 +32,8 @@ Strings EnabledCommands(TAppForm& form)
 // What runs whatever is shown, the tool box showing the beginner help.
 Strings AlwaysEnabledAnd(Strings more)
 {
-    Strings enabled{"&Find Your Music", "&Add",           "&Import",
-                    "&Undo",            "&Redo",          "&Cancel Search ",
-                    "&Search Within Text", "&Show Search Box", "Show &Beginner Help",
-                    "&Hide All",        "&Help",          "&FAQ",
-                    "Users &Manual",    "&About"};
+    Strings enabled{"&Find Your Music", "&Add", "&Import", "&Undo", "&Redo", "&Cancel Search ", "&Search Within Text",
+                    "&Show Search Box", "Show &Beginner Help", "&Hide All", "&Help", "&FAQ", "Users &Manual", "&About"};
     enabled.insert(enabled.end(), more.begin(), more.end());
     return enabled;
 }
