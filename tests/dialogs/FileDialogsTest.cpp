@@ -48,23 +48,6 @@ protected:
     std::string sub;
 };
 
-// The lists open the process's current folder when the dialog first shows, not when it is
-// made, and keep the user's folder from one showing to the next.
-TEST_F(FileDialogs, OpenTheCurrentFolderWhenFirstShownAndKeepTheUsersFolderAfter)
-{
-    const std::filesystem::path startFolder = std::filesystem::current_path();
-    Application->CreateForm(SelectFolderForm);
-    TSelectFolderForm& dialog = *SelectFolderForm;
-    std::filesystem::current_path(music);
-    dialog.Show();
-    EXPECT_EQ(dialog.DirectoryListBox->Directory(), music);
-    dialog.DirectoryListBox->SetDirectory(sub);
-    dialog.Hide();
-    dialog.Show();
-    EXPECT_EQ(dialog.DirectoryListBox->Directory(), sub);
-    std::filesystem::current_path(startFolder);
-}
-
 // OK yields the folder whose files it checked: before any click, after another drive,
 // after a click; a folder without MP3 files keeps the dialog open with its message.
 TEST_F(FileDialogs, ReturnTheFolderTheSourceDialogShows)
@@ -90,14 +73,19 @@ TEST_F(FileDialogs, ReturnTheFolderTheSourceDialogShows)
     EXPECT_EQ(dialog.DirectoryListBox->Directory(), "/");
 }
 
-// A click on the remembered folder's row acts as OK; a double click chooses its row.
-TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
+// The lists open the process's current folder when the picker first shows, not when it is
+// made, and keep the user's folder from one showing to the next. A click on the remembered
+// folder's row acts as OK; a double click chooses its row.
+TEST_F(FileDialogs, OpenTheCurrentFolderFirstAndChooseByAClickOnTheRememberedRowOrByADoubleClick)
 {
     Application->CreateForm(CreateFolderForm);
     Application->CreateForm(SelectFolderForm);
     TSelectFolderForm& picker = *SelectFolderForm;
+    const std::filesystem::path startFolder = std::filesystem::current_path();
+    std::filesystem::current_path(music);
     CreateFolderForm->BrowseClick();
-    picker.DirectoryListBox->SetDirectory(music);
+    std::filesystem::current_path(startFolder);
+    EXPECT_EQ(picker.DirectoryListBox->Directory(), music);
     ClickRow(*picker.DirectoryListBox, sub, false);
     EXPECT_TRUE(picker.Visible());
     EXPECT_TRUE(CreateFolderForm->FolderLocation.empty());
@@ -108,6 +96,7 @@ TEST_F(FileDialogs, ChooseByAClickOnTheRememberedRowOrByADoubleClick)
     EXPECT_TRUE(CreateFolderForm->Enabled());
 
     CreateFolderForm->BrowseClick();
+    EXPECT_EQ(picker.DirectoryListBox->Directory(), sub);
     ClickRow(*picker.DirectoryListBox, music, true);
     EXPECT_FALSE(picker.Visible());
     EXPECT_EQ(CreateFolderForm->FolderLocation, music);
@@ -123,12 +112,7 @@ TEST_F(FileDialogs, AskBeforeOverwritingAFileOfExactlyThatName)
     Application->CreateForm(QuestionDialog);
     Application->CreateForm(OpenDlg);
     TOpenDlg& dialog = *OpenDlg;
-    struct Case {
-        const char* name;
-        std::uint8_t mode;
-        std::vector<int> answers;
-        int result;
-    };
+    struct Case { const char* name; std::uint8_t mode; std::vector<int> answers; int result; };
     const Case cases[] = {
         {"list.m3u", 1, {mrCancel, mrOk}, mrOk},
         {"notes.txt", 1, {mrOk}, mrOk},

@@ -16,11 +16,7 @@ namespace fs = std::filesystem;
 // The picker starts in the test's folder, the process's current folder during the test.
 class OpenDirectory : public ApplicationFixture {
 protected:
-    OpenDirectory()
-    {
-        folder.MakeFolder("Sub");
-        fs::current_path(folder.Path());
-    }
+    OpenDirectory() { folder.MakeFolder("Sub"); }
     ~OpenDirectory() override { fs::current_path(startFolder); }
 
     const fs::path startFolder = fs::current_path();
@@ -28,12 +24,7 @@ protected:
     TOpenDirectory picker;
 };
 
-struct PickerRun {
-    bool noChangeDir;
-    bool accept;
-    std::string directory;
-    std::string currentFolder;
-};
+struct PickerRun { bool noChangeDir, accept; std::string directory, currentFolder; };
 
 // The folder typed is chosen with the accept button, and becomes the current folder
 // unless NoChangeDir; Cancel chooses nothing.

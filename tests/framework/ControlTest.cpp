@@ -70,27 +70,20 @@ TControl& TransparentLabelOnGrey(TControl& parent)
     return TransparentLabel(grey);
 }
 
-using Colouring = std::tuple<Maker, TColor, QColor>;
-
-class ControlColours : public Controls, public ::testing::WithParamInterface<Colouring> {};
-
-TEST_P(ControlColours, PaintTheirBackground)
+TEST_F(Controls, PaintTheirBackground)
 {
-    const auto& [make, color, shown] = GetParam();
-    TControl& control = make(form);
-    control.SetBounds(0, 0, 300, 30);
-    control.SetColor(color);
-    const QImage image = control.ClientWidget()->grab().toImage();
-    EXPECT_EQ(image.pixelColor(image.width() - 6, image.height() / 2), shown);
+    const std::tuple<Maker, TColor, QColor> cases[] = {
+        {Plain<TPanel>, 0x80FFFF, QColor(0xFF, 0xFF, 0x80)},     {Plain<TLabel>, 10995878, QColor(0xA6, 0xC8, 0xA7)},
+        {Captioned<TCheckBox>, 8897218, QColor(0xC2, 0xC2, 0x87)}, {Plain<TEdit>, 14145495, QColor(215, 215, 215)},
+        {Plain<TListView>, 14145495, QColor(215, 215, 215)},     {TransparentLabelOnGrey, clRed, QColor(128, 128, 128)}};
+    for (const auto& [make, color, shown] : cases) {
+        TControl& control = make(form);
+        control.SetBounds(0, 0, 300, 30);
+        control.SetColor(color);
+        const QImage image = control.ClientWidget()->grab().toImage();
+        EXPECT_EQ(image.pixelColor(image.width() - 6, image.height() / 2), shown) << color;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Kinds, ControlColours,
-                         ::testing::Values(Colouring(Plain<TPanel>, 0x80FFFF, QColor(0xFF, 0xFF, 0x80)),
-                                           Colouring(Plain<TLabel>, 10995878, QColor(0xA6, 0xC8, 0xA7)),
-                                           Colouring(Captioned<TCheckBox>, 8897218, QColor(0xC2, 0xC2, 0x87)),
-                                           Colouring(Plain<TEdit>, 14145495, QColor(215, 215, 215)),
-                                           Colouring(Plain<TListView>, 14145495, QColor(215, 215, 215)),
-                                           Colouring(TransparentLabelOnGrey, clRed, QColor(128, 128, 128))));
 
 // The number of pixels that stand out from the background: the ink of a text.
 int InkPixels(const QImage& image, const QColor& background)

@@ -86,10 +86,7 @@ TEST_F(Drags, TellTargetsTheyAreEnteredAndLeftAndDropOnlyWhereTheLastAnswerAccep
                                           "taking move",  "taking leave", "refusing enter", "refusing move",
                                           "refusing leave"};
     enum class End { ReleaseOnTaking, ReleaseOnRefusing, ReleaseOnNothing, Escape };
-    const struct {
-        End end;
-        std::vector<std::string> tail;
-    } cases[] = {
+    const struct { End end; std::vector<std::string> tail; } cases[] = {
         {End::ReleaseOnTaking,
          {"taking enter", "taking move", "taking leave", "drop TListView 30,50", "end TPanel 30,50"}},
         {End::ReleaseOnRefusing, {"end none 0,0"}},

@@ -3,6 +3,7 @@
 #include "framework/TDirectoryListBox.h"
 #include "framework/TFileListBox.h"
 #include "framework/TProgressBar.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/TempFolder.h"
 
 #include <unistd.h>
@@ -11,14 +12,6 @@
 namespace {
 
 using Strings = std::vector<std::string>;
-
-Strings Rows(TListBox& box)
-{
-    Strings rows;
-    for (int row = 0; row < box.Items().Count(); ++row)
-        rows.push_back(box.Items()[row]);
-    return rows;
-}
 
 using FileSystemLists = OnAForm;
 
@@ -29,10 +22,7 @@ TEST_F(FileSystemLists, ShowMatchingRegularFilesRegardlessOfCaseAndHideDotFiles)
         folder.Write(name, "bytes");
     folder.MakeFolder("x.mp3");
     ASSERT_EQ(mkfifo((folder / "pipe.mp3").c_str(), 0600), 0);
-    struct Case {
-        const char* mask;
-        Strings rows;
-    };
+    struct Case { const char* mask; Strings rows; };
     const Case cases[] = {
         {"*.mp3*", {"A.MP3", "b.mp3", "c.Mp3x", "\xE9t\xE9.mp3"}},
         {"*.m3u", {"list.m3u"}},
@@ -84,11 +74,7 @@ TEST_F(FileSystemLists, ListTheParentsTheFolderAndItsVisibleSubFoldersAndTieTheF
 TEST_F(FileSystemLists, KeepTheProgressBarsPositionBetweenMinAndMax)
 {
     TProgressBar& bar = Make<TProgressBar>(form);
-    struct Step {
-        int max;
-        int by;
-        int position;
-    };
+    struct Step { int max, by, position; };
     const Step steps[] = {{25, 1, 1}, {25, 21, 22}, {25, 10, 25}, {10, 0, 10}, {10, -20, 0}};
     for (const Step& step : steps) {
         bar.SetMax(step.max);

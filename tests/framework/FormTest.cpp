@@ -6,6 +6,8 @@
 #include <QUrl>
 #include <QWindow>
 
+#include <tuple>
+
 namespace {
 
 class Dialog : public TForm {
@@ -62,45 +64,42 @@ TEST_F(Forms, CentreAndRefuseToCloseWhileDisabledLeavingTheirDialogsUsable)
     EXPECT_EQ(events, (std::vector<std::string>{"click", "close"}));
 }
 
-struct BorderCase {
-    TFormBorderStyle style;
-    QSize afterUserResize;
-    bool minimiseAndMaximise;
-    // The window manager gives a dialog no minimise or maximise button, whatever it is asked.
-    Qt::WindowType type;
-};
-
-class FormBorders : public Forms, public ::testing::WithParamInterface<BorderCase> {};
-
 // The program sizes every form; only a sizeable border lets the user change the size,
-// never below the minimum.
-TEST_P(FormBorders, DecideWhetherTheUserMayResizeTheForm)
+// never below the minimum. A form without title-bar buttons leaves only when the program
+// hides it.
+TEST_F(Forms, TheBorderDecidesWhetherTheUserMayResizeOrCloseTheForm)
 {
-    TForm form;
-    form.SetBounds(0, 0, 458, 191);
-    form.SetBorderStyle(GetParam().style);
-    form.SetMinWidth(200);
-    form.SetMinHeight(150);
-    form.Show();
-    form.Widget()->resize(100, 400);
-    EXPECT_EQ(form.Widget()->size(), GetParam().afterUserResize);
-    EXPECT_EQ(form.Widget()->windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
-              GetParam().minimiseAndMaximise);
-    EXPECT_EQ(form.Widget()->windowType(), GetParam().type);
-    // Some window managers go by the type alone: a toolbar's has neither button.
-    EXPECT_EQ(form.Widget()->testAttribute(Qt::WA_X11NetWmWindowTypeToolBar), !GetParam().minimiseAndMaximise);
-    form.SetBounds(0, 0, 317, 143);
-    EXPECT_EQ(form.Width(), 317);
+    // The window manager gives a dialog no minimise or maximise button, whatever it is asked.
+    const std::tuple<TFormBorderStyle, QSize, bool, Qt::WindowType> cases[] = {
+        {bsSizeable, QSize(200, 400), true, Qt::Window},
+        {bsDialog, QSize(458, 191), false, Qt::Dialog},
+        {bsNone, QSize(458, 191), false, Qt::Dialog},
+    };
+    for (const auto& [style, afterUserResize, minimiseAndMaximise, type] : cases) {
+        TForm form;
+        form.SetBounds(0, 0, 458, 191);
+        form.SetBorderStyle(style);
+        form.SetMinWidth(200);
+        form.SetMinHeight(150);
+        int asked = 0;
+        form.OnClose = [&](TCloseAction&) { ++asked; };
+        form.Show();
+        form.Widget()->resize(100, 400);
+        EXPECT_EQ(form.Widget()->size(), afterUserResize) << style;
+        EXPECT_EQ(form.Widget()->windowFlags().testFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint),
+                  minimiseAndMaximise) << style;
+        EXPECT_EQ(form.Widget()->windowType(), type) << style;
+        // Some window managers go by the type alone: a toolbar's has neither button.
+        EXPECT_EQ(form.Widget()->testAttribute(Qt::WA_X11NetWmWindowTypeToolBar), !minimiseAndMaximise) << style;
+        form.SetBounds(0, 0, 317, 143);
+        EXPECT_EQ(form.Width(), 317) << style;
+        const bool closeBox = style != bsNone;
+        EXPECT_TRUE(closeBox || !form.Widget()->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        form.Widget()->close();
+        EXPECT_EQ(asked, closeBox ? 1 : 0) << style;
+        EXPECT_EQ(form.Visible(), !closeBox) << style;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Styles, FormBorders,
-                         ::testing::Values(BorderCase{bsSizeable, QSize(200, 400), true, Qt::Window},
-                                           BorderCase{bsDialog, QSize(458, 191), false, Qt::Dialog},
-                                           BorderCase{bsNone, QSize(458, 191), false, Qt::Dialog}));
-
-} // namespace
-
-namespace {
 
 using FileDrops = OnAForm;
 

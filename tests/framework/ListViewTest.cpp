@@ -118,9 +118,6 @@ TEST_F(ListViews, ShowTheRowUnderTheMouseWithTheHandAndUnderlined)
     EXPECT_EQ(hot(), "cross");
 }
 
-} // namespace
-
-namespace {
 
 TEST_F(ListViews, WithCheckboxesTellWhichBoxTheUserTicksByClickOrSpace)
 {

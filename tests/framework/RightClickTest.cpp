@@ -15,15 +15,8 @@
 
 namespace {
 
-struct RightClickCase {
-    bool listView;
-    int rows;
-    std::vector<int> before;
-    // A row, or one past the last row.
-    int clicked;
-    std::vector<int> after;
-    int top;
-};
+// The clicked row may be one past the last row.
+struct RightClickCase { bool listView; int rows; std::vector<int> before; int clicked; std::vector<int> after; int top; };
 
 std::string Texts(const std::vector<int>& rows)
 {

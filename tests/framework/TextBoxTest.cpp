@@ -6,6 +6,8 @@
 #include <QInputMethodEvent>
 #include <QLineEdit>
 
+#include <tuple>
+
 namespace {
 
 enum class Arrival { Typed, Committed, Pasted, Written };
@@ -50,16 +52,6 @@ protected:
     std::vector<std::string> events;
 };
 
-TEST_F(TextBoxes, EditsRaiseOnChangeForEveryNewTextWrittenOrTyped)
-{
-    edit.SetText("all titles");
-    edit.SetText("all titles");
-    edit.SetText("");
-    Type(edit.Widget(), QString::fromUtf8("bl\xC3\xA9"));
-    EXPECT_EQ(events, (std::vector<std::string>{"change all titles", "change ", "change b", "change bl",
-                                                "change bl\xC3\xA9"}));
-}
-
 TEST_F(TextBoxes, EditsRaiseOnKeyDownBeforeTheKeyTakesEffectAndSwallowAKeyItClears)
 {
     edit.SetText("x");
@@ -77,16 +69,20 @@ TEST_F(TextBoxes, EditsRaiseOnKeyDownBeforeTheKeyTakesEffectAndSwallowAKeyItClea
                                                 "down 46 0 xa"}));
 }
 
-TEST_F(TextBoxes, EditsGiveBackTheBytesTheyWereGiven)
+// The same text in UTF-8 is other bytes: a change.
+TEST_F(TextBoxes, EditsGiveBackTheBytesTheyWereGivenAndRaiseOnChangeForEveryNewText)
 {
     const std::string windows1252 = "Caf\xE9 \x93" "Blue\x94";
+    const std::string utf8 = "Caf\xC3\xA9 \xE2\x80\x9C" "Blue\xE2\x80\x9D";
     edit.SetText(windows1252);
-    EXPECT_EQ(static_cast<QLineEdit*>(edit.Widget())->text(), QString::fromUtf8("Café “Blue”"));
+    EXPECT_EQ(static_cast<QLineEdit*>(edit.Widget())->text(), QString::fromStdString(utf8));
     EXPECT_EQ(edit.Text(), windows1252);
-    // The same text in UTF-8 is other bytes: a change.
-    edit.SetText("Caf\xC3\xA9 \xE2\x80\x9C" "Blue\xE2\x80\x9D");
-    EXPECT_EQ(edit.Text(), "Caf\xC3\xA9 \xE2\x80\x9C" "Blue\xE2\x80\x9D");
-    EXPECT_EQ(events.size(), 2u);
+    edit.SetText(windows1252);
+    edit.SetText(utf8);
+    edit.SetText("");
+    Type(edit.Widget(), QString::fromUtf8("bl\xC3\xA9"));
+    EXPECT_EQ(events, (std::vector<std::string>{"change " + windows1252, "change " + utf8, "change ", "change b",
+                                                "change bl", "change bl\xC3\xA9"}));
 }
 
 TEST_F(TextBoxes, ComboBoxesRaiseNothingWhenTheProgramWritesTheirTextOrChoice)
@@ -138,81 +134,61 @@ TEST_F(TextBoxes, ComboBoxesShowAsManyRowsInTheirListAsTheDropDownCountSays)
     EXPECT_EQ(list->indexAt(QPoint(5, list->viewport()->height() - 1)).row(), 19);
 }
 
-struct EditCase {
-    int maxLength;
-    const char* written;
+TEST_F(TextBoxes, EditsTakeNoControlCharacterAndNoCharacterPastTheLimit)
+{
     // Where the text arrives, -1 for the end, and how much of the text it replaces.
-    int cursor;
-    int selected;
-    Arrival arrival;
-    const char* input;
-    const char* text;
-};
-
-class EditArrival : public TextBoxes, public ::testing::WithParamInterface<EditCase> {};
-
-TEST_P(EditArrival, TakesNoControlCharacterAndNoCharacterPastTheLimit)
-{
-    const auto& [maxLength, written, cursor, selected, arrival, input, text] = GetParam();
-    edit.SetMaxLength(maxLength);
-    edit.SetText(written);
+    struct Case { int maxLength; const char* written; int cursor, selected; Arrival arrival; const char *input, *text; };
+    const char* const full = "Café del Mar 🎵 Chill Mix";
+    const Case cases[] = {
+        {0, "", -1, 0, Arrival::Pasted, "a\nb\tc\r\nd", "abcd"},
+        {0, "", -1, 0, Arrival::Pasted, "x\x7F\u0085\u009Fy", "xy"},
+        {0, "", -1, 0, Arrival::Committed, "a\x01" "b\x1B" "c", "abc"},
+        {0, "ab", -1, 0, Arrival::Pasted, "\r\n", "ab"},
+        {24, "", -1, 0, Arrival::Pasted, "Ça va 🎵 Mañana 😀 Sinfonía nº 9", "Ça va 🎵 Mañana 😀 Sinfoní"},
+        {24, "Café del Mar 🎵 Chill Mi", -1, 0, Arrival::Committed, "😀x", "Café del Mar 🎵 Chill Mi😀"},
+        {24, full, -1, 0, Arrival::Typed, "x", full},
+        {8, "abcdef", 3, 0, Arrival::Pasted, "12345", "abc12def"},
+        {4, "ab", 1, 0, Arrival::Committed, "😀😀😀", "a😀😀b"},
+        // One emoji for another that shares its second UTF-16 unit.
+        {0, "a🨀", 1, 2, Arrival::Committed, "\n😀", "a😀"},
+        // The program's own text stays as written, also past the limit.
+        {4, "a\nbcdef", -1, 0, Arrival::Typed, "x", "a\nbcdef"},
+    };
     auto* line = static_cast<QLineEdit*>(edit.Widget());
-    line->setSelection(cursor < 0 ? static_cast<int>(line->text().size()) : cursor, selected);
-    events.clear();
-    Arrive(edit.Widget(), arrival, input);
-    EXPECT_EQ(edit.Text(), text);
-    EXPECT_EQ(events.size(), text == std::string(written) ? 0u : 1u);
+    for (const auto& [maxLength, written, cursor, selected, arrival, input, text] : cases) {
+        edit.SetMaxLength(maxLength);
+        edit.SetText(written);
+        line->setSelection(cursor < 0 ? static_cast<int>(line->text().size()) : cursor, selected);
+        events.clear();
+        Arrive(edit.Widget(), arrival, input);
+        EXPECT_EQ(edit.Text(), text) << input;
+        EXPECT_EQ(events.size(), text == std::string(written) ? 0u : 1u) << input;
+    }
 }
 
-constexpr const char* Full = "Café del Mar 🎵 Chill Mix";
-
-INSTANTIATE_TEST_SUITE_P(
-    Arrivals, EditArrival,
-    ::testing::Values(EditCase{0, "", -1, 0, Arrival::Pasted, "a\nb\tc\r\nd", "abcd"},
-                      EditCase{0, "", -1, 0, Arrival::Pasted, "x\x7F\u0085\u009Fy", "xy"},
-                      EditCase{0, "", -1, 0, Arrival::Committed, "a\x01" "b\x1B" "c", "abc"},
-                      EditCase{0, "ab", -1, 0, Arrival::Pasted, "\r\n", "ab"},
-                      EditCase{24, "", -1, 0, Arrival::Pasted, "Ça va 🎵 Mañana 😀 Sinfonía nº 9",
-                               "Ça va 🎵 Mañana 😀 Sinfoní"},
-                      EditCase{24, "Café del Mar 🎵 Chill Mi", -1, 0, Arrival::Committed, "😀x",
-                               "Café del Mar 🎵 Chill Mi😀"},
-                      EditCase{24, Full, -1, 0, Arrival::Typed, "x", Full},
-                      EditCase{8, "abcdef", 3, 0, Arrival::Pasted, "12345", "abc12def"},
-                      EditCase{4, "ab", 1, 0, Arrival::Committed, "😀😀😀", "a😀😀b"},
-                      // One emoji for another that shares its second UTF-16 unit.
-                      EditCase{0, "a🨀", 1, 2, Arrival::Committed, "\n😀", "a😀"},
-                      // The program's own text stays as written, also past the limit.
-                      EditCase{4, "a\nbcdef", -1, 0, Arrival::Typed, "x", "a\nbcdef"}));
-
-struct CaseCase {
-    TEditCharCase charCase;
-    Arrival arrival;
-    const char* input;
-    const char* text;
-};
-
-class ComboBoxCase : public TextBoxes, public ::testing::WithParamInterface<CaseCase> {};
-
-TEST_P(ComboBoxCase, ConvertsTheTextAsItArrives)
+TEST_F(TextBoxes, ComboBoxesConvertTheTextAsItArrives)
 {
-    const auto& [charCase, arrival, input, text] = GetParam();
-    box.SetCharCase(charCase);
-    if (arrival == Arrival::Written)
-        box.SetText(input);
-    else
-        Arrive(box.Widget(), arrival, input);
-    EXPECT_EQ(box.Text(), text);
-    EXPECT_EQ(events.empty(), arrival == Arrival::Written);
+    const std::tuple<TEditCharCase, Arrival, const char*, const char*> cases[] = {
+        {ecLowerCase, Arrival::Typed, "RoCK", "rock"},
+        {ecLowerCase, Arrival::Pasted, "Hip-Hop", "hip-hop"},
+        {ecLowerCase, Arrival::Written, "ALL Genres", "all genres"},
+        {ecLowerCase, Arrival::Written, "caf\xE9", "caf\xE9"},
+        {ecUpperCase, Arrival::Typed, "abc", "ABC"},
+        {ecNormal, Arrival::Typed, "MiXed", "MiXed"},
+        {ecNormal, Arrival::Pasted, "Hip\r\nHop", "HipHop"},
+        {ecLowerCase, Arrival::Committed, "R\x01OCK", "rock"},
+    };
+    for (const auto& [charCase, arrival, input, text] : cases) {
+        box.SetText("");
+        box.SetCharCase(charCase);
+        events.clear();
+        if (arrival == Arrival::Written)
+            box.SetText(input);
+        else
+            Arrive(box.Widget(), arrival, input);
+        EXPECT_EQ(box.Text(), text) << input;
+        EXPECT_EQ(events.empty(), arrival == Arrival::Written) << input;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Arrivals, ComboBoxCase,
-                         ::testing::Values(CaseCase{ecLowerCase, Arrival::Typed, "RoCK", "rock"},
-                                           CaseCase{ecLowerCase, Arrival::Pasted, "Hip-Hop", "hip-hop"},
-                                           CaseCase{ecLowerCase, Arrival::Written, "ALL Genres", "all genres"},
-                                           CaseCase{ecLowerCase, Arrival::Written, "caf\xE9", "caf\xE9"},
-                                           CaseCase{ecUpperCase, Arrival::Typed, "abc", "ABC"},
-                                           CaseCase{ecNormal, Arrival::Typed, "MiXed", "MiXed"},
-                                           CaseCase{ecNormal, Arrival::Pasted, "Hip\r\nHop", "HipHop"},
-                                           CaseCase{ecLowerCase, Arrival::Committed, "R\x01OCK", "rock"}));
 
 } // namespace

@@ -31,7 +31,27 @@ TEST_F(Threads, StartOnceTheCreatorReturnsAndCarryAStepsExceptionBack)
     EXPECT_EQ(caught, "no such folder");
 }
 
-// A step that closes the main form finishes; later steps run only when the close is refused.
+// The worker hands over all its queued steps while the main thread handles no event, so
+// none of them waited; they run in order, before the waiting step handed over after them.
+TEST_F(Threads, RunQueuedStepsInOrderWithoutWaitingAndBeforeALaterWaitingStep)
+{
+    std::vector<int> ran;
+    std::promise<void> queued;
+    new Worker([&] {
+        for (int i = 1; i <= 3; ++i)
+            TThread::Queue([&ran, i] { ran.push_back(i); });
+        queued.set_value();
+        TThread::Synchronize([&] { ran.push_back(4); });
+    });
+    QCoreApplication::processEvents(); // starts the worker
+    ASSERT_EQ(queued.get_future().wait_for(std::chrono::minutes(1)), std::future_status::ready);
+    EXPECT_TRUE(ran.empty());
+    Testing::WaitForWorkers();
+    EXPECT_EQ(ran, (std::vector<int>{1, 2, 3, 4}));
+}
+
+// A step that closes the main form finishes; later steps run only when the close is refused,
+// and a step queued once the close has begun ends the worker as a waiting one does.
 TEST_F(Threads, RunLaterStepsOnlyWhenTheMainFormStaysOpen)
 {
     for (const TCloseAction answer : {caNone, caHide}) {
@@ -41,15 +61,19 @@ TEST_F(Threads, RunLaterStepsOnlyWhenTheMainFormStaysOpen)
         Application->CreateForm(main);
         main->OnClose = [answer](TCloseAction& action) { action = answer; };
         std::vector<std::string> ran;
+        std::atomic<bool> ranOn = false;
         new Worker([&] {
             TThread::Synchronize([&] {
                 main->Close();
                 ran.push_back("closing step");
             });
+            TThread::Queue([&] { ran.push_back("queued step"); });
+            ranOn = true;
             TThread::Synchronize([&] { ran.push_back("later step"); });
         });
         Testing::WaitForWorkers();
-        EXPECT_EQ(ran.size(), answer == caNone ? 2u : 1u) << answer;
+        EXPECT_EQ(ran.size(), answer == caNone ? 3u : 1u) << answer;
+        EXPECT_EQ(ranOn, answer == caNone) << answer;
     }
 }
 
@@ -61,7 +85,7 @@ TEST_F(Threads, KeepTheirOrderAcrossARefusedClose)
     Application->CreateForm(main);
     std::vector<std::string> ran;
     std::promise<void> closing, firstPosted, secondMayGo, secondPosted;
-    new TestSupport::Worker([&] {
+    new Worker([&] {
         closing.get_future().wait();
         TThread::Queue([&] { ran.push_back("first"); });
         firstPosted.set_value();

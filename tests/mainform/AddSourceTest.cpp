@@ -48,7 +48,6 @@ protected:
     }
 
     TestSupport::TempFolder music;
-    Strings messages;
 };
 
 // Reports for done 0, 10 and 20 are left out: the bar ends at 22 of 25. The keys go

@@ -58,14 +58,6 @@ VT::PlayList SongList(const std::string& name, int count)
     return list;
 }
 
-std::vector<std::string> Rows(TListBox& box)
-{
-    std::vector<std::string> rows;
-    for (int row = 0; row < box.Items().Count(); ++row)
-        rows.push_back(box.Items()[row]);
-    return rows;
-}
-
 bool InFrontOf(const TControl& front, const TControl& behind)
 {
     const QObjectList& siblings = front.Widget()->parentWidget()->children();
@@ -100,9 +92,13 @@ VT::ListPtr ListFormFixture::ShowPlayList(const VT::PlayList& list)
 
 void ListFormFixture::ClickRow(TListBox& box, int row, bool rightButton)
 {
+    QTest::mouseClick(box.ClientWidget(), rightButton ? Qt::RightButton : Qt::LeftButton, {}, RowPoint(box, row));
+}
+
+QPoint ListFormFixture::RowPoint(const TListBox& box, int row)
+{
     const TRect rect = box.ItemRect(row);
-    QTest::mouseClick(box.ClientWidget(), rightButton ? Qt::RightButton : Qt::LeftButton, {},
-                      QPoint(rect.Left + 4, (rect.Top + rect.Bottom) / 2));
+    return QPoint(rect.Left + 4, (rect.Top + rect.Bottom) / 2);
 }
 
 void ListFormFixture::ClickColumn(int column)

@@ -2,6 +2,7 @@
 
 #include "mainform/Unit1.h"
 #include "tests/support/ApplicationFixture.h"
+#include "tests/support/ListBoxRows.h"
 #include "tests/support/SongSamples.h"
 #include "tests/support/TempFolder.h"
 
@@ -46,9 +47,6 @@ private:
 // A list of `count` songs titled after it: "Rock 1", "Rock 2", ...
 VT::PlayList SongList(const std::string& name, int count);
 
-// The rows of a pane as it shows them.
-std::vector<std::string> Rows(TListBox& box);
-
 // True when `front` is drawn over `behind`, both children of one widget.
 bool InFrontOf(const TControl& front, const TControl& behind);
 
@@ -64,8 +62,9 @@ protected:
     VT::ListPtr ShowSource(const VT::PlayList& list);
     VT::ListPtr ShowPlayList(const VT::PlayList& list);
 
-    // A click at the left end of a row, in its middle.
+    // A click at the left end of a row, in its middle, where RowPoint points.
     void ClickRow(TListBox& box, int row, bool rightButton = false);
+    static QPoint RowPoint(const TListBox& box, int row);
     // A click on a header of the song view.
     void ClickColumn(int column);
     // A click in the song view's title column at the height of a row, which may lie below the last.

@@ -33,11 +33,7 @@ TEST_F(Clipboard, PasteGoesBeforeTheFirstSelectedRowOrAtTheEnd)
 // view shows the whole list or a search leaves only the two.
 TEST_F(Clipboard, DeleteAndCutRemoveExactlyTheEntriesOfTheSelectedRows)
 {
-    struct Case {
-        const char* search;
-        int row;
-        bool cut;
-    };
+    struct Case { const char* search; int row; bool cut; };
     for (const Case& c : {Case{"", 2, false}, Case{"t", 1, true}}) {
         const VT::ListPtr twins = ShowPlayList(ListOf("Twins " + std::string(c.search),
                                                       {Titled("t"), Titled("x"), Titled("t"), Titled("y")}));

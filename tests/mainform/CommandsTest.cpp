@@ -32,22 +32,15 @@ Strings EnabledCommands(TAppForm& form)
 // What runs whatever is shown, the tool box showing the beginner help.
 Strings AlwaysEnabledAnd(Strings more)
 {
-    Strings enabled{"&Find Your Music", "&Add",           "&Import",
-                    "&Undo",            "&Redo",          "&Cancel Search ",
-                    "&Search Within Text", "&Show Search Box", "Show &Beginner Help",
-                    "&Hide All",        "&Help",          "&FAQ",
-                    "Users &Manual",    "&About"};
+    Strings enabled{"&Find Your Music", "&Add", "&Import", "&Undo", "&Redo", "&Cancel Search ", "&Search Within Text",
+                    "&Show Search Box", "Show &Beginner Help", "&Hide All", "&Help", "&FAQ", "Users &Manual", "&About"};
     enabled.insert(enabled.end(), more.begin(), more.end());
     return enabled;
 }
 
 TEST_F(Commands, AreEnabledByWhatIsShownAndSelected)
 {
-    struct Case {
-        const char* state;
-        std::function<void()> setUp;
-        Strings enabledBeyondAlways;
-    };
+    struct Case { const char* state; std::function<void()> setUp; Strings enabledBeyondAlways; };
     const std::vector<Case> cases{
         {"nothing shown", [] {}, {}},
         {"an empty play list", [this] { ShowPlayList(SongList("Empty", 0)); },

@@ -39,11 +39,7 @@ class Dragging : public ListFormFixture {
 protected:
     QWidget* SongRows() const { return Form().mp3ListView->ClientWidget(); }
     QWidget* PaneRows() const { return Form().PlaylistListBox->ClientWidget(); }
-    QPoint PaneRow(int row) const
-    {
-        const TRect rect = Form().PlaylistListBox->ItemRect(row);
-        return QPoint(rect.Left + 4, (rect.Top + rect.Bottom) / 2);
-    }
+    QPoint PaneRow(int row) const { return RowPoint(*Form().PlaylistListBox, row); }
     QPoint BelowPaneRows() const { return QPoint(10, Form().PlaylistListBox->ClientHeight() - 5); }
     void Select(std::initializer_list<int> rows) const
     {

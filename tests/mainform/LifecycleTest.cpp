@@ -40,27 +40,25 @@ TEST_F(Lifecycle, OnlyTheCopyHoldingTheProgramFolderWorksOnIt)
     EXPECT_FALSE(Folder().Exists(".vt-0123abcd.tmp"));
 }
 
-// A later activation (after another window had the focus) starts no second load.
-TEST_F(Lifecycle, AnEmptyFolderStartsWithEmptyPanesNothingShownAndTheBeginnerHelp)
-{
-    StartAndLoad();
-    WriteList(SongList("Jazz", 3), ".vts");
-    Form().FormActivate();
-    Testing::WaitForWorkers();
-    EXPECT_EQ(Form().SourceListBox->Items().Count(), 0);
-    EXPECT_EQ(Form().PlaylistListBox->Items().Count(), 0);
-    EXPECT_EQ(Form().CurrentListLabel->Caption(), NothingShownText);
-    EXPECT_TRUE(Form().HelpTimer->Enabled());
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(Lifecycle, AFolderThatCannotBeListedShowsBothMessagesAndTheLoadGoesOn)
+// A later activation (after another window had the focus) starts no second load; a folder
+// that cannot be listed is named in both messages and the load goes on.
+TEST_F(Lifecycle, AnEmptyOrUnlistedFolderStartsWithEmptyPanesNothingShownAndTheBeginnerHelp)
 {
     const std::string missing = Folder() / "missing/";
-    Form().UseProgramFolder(missing);
-    StartAndLoad();
+    for (const bool listed : {true, false}) {
+        Restart();
+        if (!listed)
+            Form().UseProgramFolder(missing);
+        StartAndLoad();
+        WriteList(SongList("Jazz", 3), ".vts");
+        Form().FormActivate();
+        Testing::WaitForWorkers();
+        EXPECT_EQ(Form().SourceListBox->Items().Count() + Form().PlaylistListBox->Items().Count(), 0) << listed;
+        EXPECT_EQ(Form().CurrentListLabel->Caption(), NothingShownText);
+        EXPECT_TRUE(Form().HelpTimer->Enabled());
+    }
     EXPECT_EQ(Messages(), (Strings{"There was an error loading Sources from : " + missing,
-                                                    "There was an error loading Play Lists from : " + missing}));
+                                   "There was an error loading Play Lists from : " + missing}));
 }
 
 // Each record belongs to its row: the rows the user made while the load ran stay where

@@ -34,6 +34,7 @@ int ArrowTopAt(TListBox& box, int row)
     return box.Parent()->Top() + box.Top() + box.ItemRect(row).Top + 2;
 }
 
+// Hints name the list under the pointer.
 TEST_F(ListPanes, AClickOnARowShowsItsListWithTheArrowBesideIt)
 {
     AddSource(SongList("Music", 3));
@@ -48,12 +49,6 @@ TEST_F(ListPanes, AClickOnARowShowsItsListWithTheArrowBesideIt)
     EXPECT_EQ(Form().ArrowPanel->Top(), ArrowTopAt(*Form().PlaylistListBox, 0));
     EXPECT_EQ(Form().ArrowPanel->Left() + Form().ArrowPanel->Width(),
               Form().PlaylistListBox->Left() + Form().PlaylistListBox->ClientWidth());
-}
-
-TEST_F(ListPanes, HintsNameTheListUnderThePointer)
-{
-    AddSource(SongList("Music", 3));
-    AddPlayList(SongList("Rock", 12));
     TestSupport::MoveMouse(Form().SourceListBox->ClientWidget(), QPoint(10, 5));
     EXPECT_EQ(Form().SourceListBox->Hint(), "\"Music\" folder has 3 songs");
     TestSupport::MoveMouse(Form().PlaylistListBox->ClientWidget(), QPoint(10, 5));

@@ -94,10 +94,8 @@ TEST_F(Search, CancelSearchRestoresThePlaceholdersAndTurnsWithinOff)
     Click(*Form().SearchWithinCheckBox);
     ASSERT_EQ(Column(1), (Strings{"(No Songs Found)"}));
     Click(*Form().ClearAllBrown);
-    EXPECT_EQ(Form().TitleEdit->Text(), "all titles");
-    EXPECT_EQ(Form().ArtistEdit->Text(), "all artists");
-    EXPECT_EQ(Form().YearEdit->Text(), "all years");
-    EXPECT_EQ(Form().GenreEdit->Text(), "all genres");
+    EXPECT_EQ((Strings{Form().TitleEdit->Text(), Form().ArtistEdit->Text(), Form().YearEdit->Text(), Form().GenreEdit->Text()}),
+              (Strings{"all titles", "all artists", "all years", "all genres"}));
     EXPECT_FALSE(Form().SearchWithinCheckBox->Checked());
     EXPECT_EQ(Column(1).size(), Years.size());
 }

@@ -85,6 +85,7 @@ TEST(Folders, TakeNoFileForAFolderAndRemoveOnlyAnEmptyOne)
     EXPECT_EQ(folder.Entries(), (Strings{"file", "full"}));
 }
 
+// What cannot be locked is neither held nor refused.
 TEST(FolderLock, OneHolderAtATimeUntilItGoes)
 {
     TempFolder folder;
@@ -94,11 +95,6 @@ TEST(FolderLock, OneHolderAtATimeUntilItGoes)
     first.reset();
     EXPECT_EQ(Platform::FolderLock(folder.Path()).GetState(), State::Held);
     EXPECT_EQ(folder.Entries(), Strings{});
-}
-
-TEST(FolderLock, WhatCannotBeLockedIsNeitherHeldNorRefused)
-{
-    TempFolder folder;
     folder.Write("file", "bytes");
     for (const std::string& path : Strings{folder / "missing/", folder / "file", std::string("x\0y", 3)})
         EXPECT_EQ(Platform::FolderLock(path).GetState(), State::Unavailable) << path;
