@@ -11,6 +11,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 (cd build && ctest --output-on-failure --timeout 600 -j "$(nproc)")
 
-cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVT_SANITIZE=ON
+# Lightly optimised and with line tables only: the sanitizers' checks stay the same and
+# this build takes little more than half the time of a full one.
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g1" -DVT_SANITIZE=ON
 cmake --build build-sanitize
 (cd build-sanitize && ctest --output-on-failure --timeout 900 -j "$(nproc)")
