@@ -48,9 +48,9 @@ template <typename Edit> auto Manager::Bracket(Edit edit)
     }
 }
 
-ListPtr Manager::AddPlayList(const PlayList& list)
+ListPtr Manager::AddPlayList(PlayList list)
 {
-    return Bracket([&] { return playLists_.Add(list); });
+    return Bracket([&] { return playLists_.Add(std::move(list)); });
 }
 
 void Manager::RemovePlayList(ListPtr list)

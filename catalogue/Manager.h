@@ -48,7 +48,7 @@ public:
     std::vector<ListPtr> GetSources() { return sources_.All(); }
 
     // Play-list edits; each becomes one undo step.
-    ListPtr AddPlayList(const PlayList& list);
+    ListPtr AddPlayList(PlayList list);
     void RemovePlayList(ListPtr list);
     void AddSongs(std::vector<Song> songs, ListPtr list);
     void InsertSongs(const std::vector<Song>& songs, ListPtr list, const Song& before);

@@ -15,5 +15,5 @@ void TAppForm::AutoListActionExecute()
 std::int32_t TAppForm::CreateAutoList(VT::PlayList list)
 {
     list.SetName(MakeUniqueListName(list.GetName()));
-    return AddPlayListEntry(Model.AddPlayList(list));
+    return AddPlayListEntry(Model.AddPlayList(std::move(list)));
 }

@@ -64,7 +64,7 @@ std::int32_t TAppForm::CreatePlayList(const std::string& name)
 {
     VT::PlayList list;
     list.SetName(MakeUniqueListName(name));
-    const std::int32_t row = AddPlayListEntry(Model.AddPlayList(list));
+    const std::int32_t row = AddPlayListEntry(Model.AddPlayList(std::move(list)));
     PlaylistListBox->SetTopIndex(row);
     return row;
 }
