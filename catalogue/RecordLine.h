@@ -22,22 +22,12 @@ inline char* PutLineEnd(char* at)
     std::memcpy(at, Platform::LineEnd.data(), Platform::LineEnd.size());
     return at + Platform::LineEnd.size();
 }
-// The same without looking for line feeds, for lines that are checked all at once after.
+// The same without looking for line feeds, for texts that are known to hold none.
 // Inline, as it runs for every field of every song written.
 inline char* CopyRecordText(char* at, std::string_view text)
 {
     std::memcpy(at, text.data(), text.size());
     return at + text.size();
-}
-
-// The number of line feeds in written lines: more than their number means a text held one.
-inline std::size_t LineFeeds(std::string_view written)
-{
-    // A plain count over every byte, which the compiler turns into wide compares.
-    std::size_t feeds = 0;
-    for (const char byte : written)
-        feeds += byte == '\n' ? 1 : 0;
-    return feeds;
 }
 
 constexpr std::size_t RecordLineSize(std::string_view text) { return text.size() + Platform::LineEnd.size(); }

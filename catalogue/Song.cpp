@@ -185,16 +185,18 @@ char* Song::PutRecord(char* at, PutText putText) const
 void Song::Write(std::string& output) const
 {
     // Room for the whole record at once, and the texts copied as they are: a list of many
-    // songs is written without a check for room or for line feeds at each field. The rare
-    // record whose texts hold a line feed is then written again, field by field.
+    // songs is written without a check for room or for line feeds at each field. The
+    // song's texts lie together, so one search tells whether any holds a line feed; the
+    // rare record whose texts do is written field by field.
     constexpr std::size_t Lines = TextCount + 2;
     std::size_t size = RecordStart.size() + RecordEnd.size() + End(TextCount - 1) + Lines * Platform::LineEnd.size();
     if (pathIsFullName_)
         size += End(Folder) - End(Year) + 1;
     const std::size_t start = output.size();
     output.resize(start + size);
-    PutRecord(output.data() + start, [](char* at, std::string_view text) { return CopyRecordText(at, text); });
-    if (LineFeeds(std::string_view(output).substr(start)) != Lines)
+    if (std::memchr(Texts(), '\n', End(TextCount - 1)) == nullptr)
+        PutRecord(output.data() + start, [](char* at, std::string_view text) { return CopyRecordText(at, text); });
+    else
         PutRecord(output.data() + start, PutRecordText);
 }
 
