@@ -73,6 +73,21 @@ std::string ListSequence::FileOf(const PlayList& list) const
     return known != files_.end() ? known->second : list.GetFilePath();
 }
 
+std::vector<ListFileClaim> ListSequence::Claims() const
+{
+    std::vector<ListFileClaim> claims;
+    claims.reserve(lists_.size());
+    for (const ListNode& node : lists_)
+        claims.push_back({node.list->GetName(), FileOf(*node.list)});
+    return claims;
+}
+
+std::vector<std::string> ListSequence::FileNamesAtSave(const std::string& folder) const
+{
+    return ChooseFileNames(Claims(), Platform::ListFolder(folder).value_or(std::vector<std::string>()), folder,
+                           extension_);
+}
+
 std::vector<ListPtr> ListSequence::Save(const std::string& folder, const FileWorkRunner& run)
 {
     return WriteFiles(folder, Lists::All, run);
@@ -191,11 +206,9 @@ ListSequence::SavePlan ListSequence::Plan(const std::string& folder, Lists which
 {
     SavePlan plan;
     plan.folder = folder;
-    plan.claims.reserve(lists_.size());
-    for (const ListNode& node : lists_) {
-        plan.claims.push_back({node.list->GetName(), FileOf(*node.list)});
-        ++plan.claimsOfFile[plan.claims.back().previousPath];
-    }
+    plan.claims = Claims();
+    for (const ListFileClaim& claim : plan.claims)
+        ++plan.claimsOfFile[claim.previousPath];
     const std::vector<std::string> entries = Platform::ListFolder(folder).value_or(std::vector<std::string>());
     plan.fileNames = ChooseFileNames(plan.claims, entries, folder, extension_);
     PlanJobs(plan, which, std::unordered_set<std::string>(entries.begin(), entries.end()));

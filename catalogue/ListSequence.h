@@ -12,6 +12,8 @@
 
 namespace VT {
 
+struct ListFileClaim;
+
 // What the source manager and the play-list manager have in common: an ordered,
 // linked run of lists handed out as ListPtr handles, and their files in one folder.
 class ListSequence {
@@ -63,6 +65,9 @@ public:
     std::vector<ListPtr> SaveRenamed(const std::string& folder, const FileWorkRunner& run = RunHere);
     // Removes the file that holds the list, unless another list came from it too.
     void DeleteFileOf(ListPtr list);
+    // The file name (stem and extension) that a save into the folder now would give each
+    // list, in order.
+    std::vector<std::string> FileNamesAtSave(const std::string& folder) const;
 
 protected:
     explicit ListSequence(std::string_view extension) : extension_(extension) {}
@@ -86,6 +91,8 @@ private:
     std::vector<ListPtr> Finish(SavePlan& plan);
     // The path of the file that holds the list, as this sequence last knew it; empty for none.
     std::string FileOf(const PlayList& list) const;
+    // Every list's name and the file it holds, in order, as a save chooses files from.
+    std::vector<ListFileClaim> Claims() const;
     // True when no list can have left its file since the last save into the folder that
     // left every list where it belongs: each list at each position still has the serial,
     // name and file it had then, a list added since has no file yet, and a list gone since

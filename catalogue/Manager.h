@@ -92,6 +92,15 @@ public:
                                               const ListSequence::FileWorkRunner& run = ListSequence::RunHere);
     // Removes the file of a source or play list that is about to be removed.
     void DeleteFileOf(ListPtr list);
+    // The file names that SaveSources and SavePlayLists would give the lists now, in order.
+    std::vector<std::string> SourceFileNamesAtSave(const std::string& folder) const
+    {
+        return sources_.FileNamesAtSave(folder);
+    }
+    std::vector<std::string> PlayListFileNamesAtSave(const std::string& folder) const
+    {
+        return playLists_.FileNamesAtSave(folder);
+    }
 
     // The undo bracket around every play-list edit.
     void EnsureUndoBase();

@@ -3,7 +3,7 @@
 #include "dialogs/loadthread.h"
 #include "framework/TApplication.h"
 #include "framework/WhileAnswering.h"
-#include "mainform/ProgramFolder.h"
+#include "platform/Separator.h"
 #include "platform/WholeFile.h"
 
 void TAppForm::UseProgramFolder(std::string folder)
@@ -29,7 +29,7 @@ void TAppForm::FormActivate()
     Application->SetHintHidePause(10000);
     Platform::IgnoreFileSizeSignal();
     if (!programFolderGiven_)
-        ViewVars.ProgramFolder = FolderOf(Application->ExeName());
+        ViewVars.ProgramFolder = Platform::FolderOf(Application->ExeName());
     ShowNoSelection();
     LayoutViewPanel();
     new TLoadThread(ViewVars.ProgramFolder,

@@ -3,7 +3,7 @@
 #include "dialogs/exporterror.h"
 #include "dialogs/messagebox.h"
 #include "dialogs/opendialog.h"
-#include "mainform/ProgramFolder.h"
+#include "platform/Separator.h"
 
 #include <string>
 
@@ -25,7 +25,7 @@ void TAppForm::ImportActionExecute()
     int lineCount = 0;
     VT::ListPtr imported;
     try {
-        imported = Model.ImportM3U(path, FolderOf(path), reading, lineCount,
+        imported = Model.ImportM3U(path, Platform::FolderOf(path), reading, lineCount,
                                    [this](const std::string& name) { return MakeUniqueListName(name); });
     } catch (const VT::invalid_file&) {
         MessageDialog->ShowMessage("Error Importing " + OpenDlg->FileName

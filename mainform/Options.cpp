@@ -1,14 +1,11 @@
 #include "mainform/Unit1.h"
 
 #include "catalogue/FoldCase.h"
-#include "catalogue/ListFileNames.h"
-#include "platform/FolderListing.h"
 #include "platform/WholeFile.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 namespace {
@@ -16,23 +13,17 @@ namespace {
 const char* const OptionsFile = "options.opt";
 
 // The row that `shown` will have in its pane when the next start reads the folder back:
-// the files are read in the byte order of their names, which are chosen here as the save
-// at close chooses them, and the play-list pane then sorts by folded name, keeping that
-// order among equal names. -1 when `shown` is none of the lists.
-std::int32_t RowWhenReadBack(const std::vector<VT::ListPtr>& lists, VT::ListPtr shown, const std::string& folder,
-                             std::string_view extension, bool sortedByName)
+// the files, named `files` by the save at close, are read in the byte order of their
+// names, and the play-list pane then sorts by folded name, keeping that order among equal
+// names. -1 when `shown` is none of the lists.
+std::int32_t RowWhenReadBack(const std::vector<VT::ListPtr>& lists, VT::ListPtr shown,
+                             const std::vector<std::string>& files, bool sortedByName)
 {
     const auto place = std::ranges::find(lists, shown);
     if (place == lists.end())
         return -1;
-    std::vector<VT::ListFileClaim> claims;
-    claims.reserve(lists.size());
-    for (const VT::ListPtr& list : lists)
-        claims.push_back({list->GetName(), list->GetFilePath()});
-    const std::vector<std::string> files = VT::ChooseFileNames(
-        claims, Platform::ListFolder(folder).value_or(std::vector<std::string>()), folder, extension);
     const auto key = [&](std::size_t at) {
-        return std::pair(sortedByName ? VT::FoldCase(claims[at].name) : std::string(), files[at]);
+        return std::pair(sortedByName ? VT::FoldCase(lists[at]->GetName()) : std::string(), files[at]);
     };
     const auto shownKey = key(static_cast<std::size_t>(place - lists.begin()));
     std::int32_t row = 0;
@@ -59,12 +50,13 @@ void TAppForm::SaveOptions()
     if (!optionsRead_)
         return;
     WindowOptions options = CurrentOptions();
+    const std::string& folder = ViewVars.ProgramFolder;
     if (options.ShownKind == VT::Manager::SourceShown)
-        options.ShownRow = RowWhenReadBack(Model.GetSources(), Model.GetSelected(), ViewVars.ProgramFolder,
-                                           VT::SourceManager::Extension, false);
+        options.ShownRow = RowWhenReadBack(Model.GetSources(), Model.GetSelected(),
+                                           Model.SourceFileNamesAtSave(folder), false);
     else if (options.ShownKind == VT::Manager::PlayListShown)
-        options.ShownRow = RowWhenReadBack(Model.GetPlayLists(), Model.GetSelected(), ViewVars.ProgramFolder,
-                                           VT::PlayListManager::Extension, true);
+        options.ShownRow = RowWhenReadBack(Model.GetPlayLists(), Model.GetSelected(),
+                                           Model.PlayListFileNamesAtSave(folder), true);
     Platform::ReplaceFile(ViewVars.ProgramFolder + OptionsFile, FormatOptions(options));
 }
 

@@ -2,16 +2,7 @@
 
 #include "framework/TApplication.h"
 #include "platform/FolderLock.h"
-#include "platform/Separator.h"
 #include "platform/TemporaryFiles.h"
-
-std::string FolderOf(const std::string& path)
-{
-    const std::size_t separator = Platform::LastSeparator(path, 0, path.size());
-    if (separator == std::string::npos)
-        return {};
-    return path.substr(0, separator) + Platform::Separator;
-}
 
 // Where the folder cannot be locked, a file that a running save is writing cannot be told
 // from one a killed save left, so none is removed.

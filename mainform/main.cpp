@@ -13,6 +13,7 @@
 #include "mainform/ProgramFolder.h"
 #include "mainform/Unit1.h"
 #include "platform/FolderLock.h"
+#include "platform/Separator.h"
 
 #include <exception>
 #include <string>
@@ -42,7 +43,7 @@ int main(int argc, char** argv)
     TApplication application(argc, argv);
     try {
         Application->Initialize();
-        const std::string programFolder = FolderOf(Application->ExeName());
+        const std::string programFolder = Platform::FolderOf(Application->ExeName());
         Application->SetHelpFile(programFolder + HelpFileName);
         Application->SetTitle("Vesk Tunelo");
         const Platform::FolderLock lock(programFolder);

@@ -104,9 +104,7 @@ bool ReplaceWithCopy(const std::string& source, const std::string& destination)
     const Descriptor in = OpenSource(source, destination);
     if (!in)
         return false;
-    const std::size_t separator = LastSeparator(destination, 0, destination.size());
-    const std::size_t folderEnd = separator == std::string::npos ? 0 : separator + 1;
-    std::string temporary = destination.substr(0, folderEnd) + ".vt-copy-XXXXXX";
+    std::string temporary = FolderOf(destination) + ".vt-copy-XXXXXX";
     Descriptor out(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!out)
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace Platform {
@@ -30,6 +31,14 @@ constexpr std::size_t LastSeparator(std::string_view path, std::size_t from, std
             return i;
     }
     return std::string_view::npos;
+}
+
+// The folder part of a file's path, up to and with its last separator; empty when the
+// path names no folder.
+inline std::string FolderOf(std::string_view path)
+{
+    const std::size_t separator = LastSeparator(path, 0, path.size());
+    return separator == std::string_view::npos ? std::string() : std::string(path.substr(0, separator + 1));
 }
 
 } // namespace Platform

@@ -27,9 +27,7 @@ namespace {
 std::string TemporaryCandidate(const std::string& path)
 {
     thread_local std::mt19937 random{std::random_device{}()};
-    const std::size_t separator = LastSeparator(path, 0, path.size());
-    const std::size_t folderEnd = separator == std::string::npos ? 0 : separator + 1;
-    return path.substr(0, folderEnd) + TemporaryName(static_cast<std::uint32_t>(random()));
+    return FolderOf(path) + TemporaryName(static_cast<std::uint32_t>(random()));
 }
 
 // Creates a file that did not exist before ("x" refuses an existing one), so that a
@@ -88,9 +86,8 @@ std::optional<mode_t> KeptPermissions(const std::string& path)
 // A rename is kept across a crash only once the folder's entry has reached the disk.
 void SyncFolderOf(const std::string& path)
 {
-    const std::size_t separator = LastSeparator(path, 0, path.size());
-    const std::string folder = separator == std::string::npos ? "." : path.substr(0, separator + 1);
-    const Descriptor descriptor(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const std::string folder = FolderOf(path);
+    const Descriptor descriptor(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (descriptor)
         ::fsync(descriptor.Get());
 }

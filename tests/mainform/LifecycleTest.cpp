@@ -24,7 +24,7 @@ TEST(ProgramFolder, IsTheExecutablesFolderEndingInTheSeparator)
         {"vesktunelo", ""},
     };
     for (const auto& [executable, folder] : cases)
-        EXPECT_EQ(FolderOf(executable), folder) << executable;
+        EXPECT_EQ(Platform::FolderOf(executable), folder) << executable;
 }
 
 // The copy that holds the folder first removes what a killed save left; another is told.
